@@ -1,0 +1,98 @@
+#include "calculators/CalculatorWindow.h"
+
+#include "links/SharedMenuBar.h"
+#include "shell/Design.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace vellora {
+
+// Enter and Escape that no control wanted arrive here on their way up.
+class CalculatorWindow::Body : public QWidget {
+public:
+    using QWidget::QWidget;
+    QPushButton *exitButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        const bool closing =
+            event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            if (closing && exitButton && exitButton->isEnabled()) {
+                event->accept();
+                exitButton->click();
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+        QWidget::keyPressEvent(event);
+    }
+};
+
+CalculatorWindow::CalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
+                                   const MenuBarDesign &menu, double widthTwips, double heightTwips)
+    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , mdi_(mdi)
+    , form_(form) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(QStringLiteral(":/vellora.png")));
+
+    menu_ = new SharedMenuBar(menu, mdi.platform(), this);
+    body_ = new Body;
+    body_->setFixedWidth(TwipsToPixels(widthTwips));
+    body_->setMinimumHeight(TwipsToPixels(heightTwips));
+    setWidget(body_);
+}
+
+// The menu bar lives in the main window's menu area, so it goes with the window by hand.
+CalculatorWindow::~CalculatorWindow() {
+    delete menu_.data();
+}
+
+Platform &CalculatorWindow::platform() const {
+    return mdi_.platform();
+}
+
+void CalculatorWindow::placeOnLoad() {
+    adjustSize();
+    const double left = (mdi_.screenWidthTwips() - width() * kTwipsPerPixel) / 2;
+    move(TwipsToPixels(left), 0);
+    setProperty("leftTwips", left);
+}
+
+QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,
+                                         QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
+}
+
+void CalculatorWindow::setExitButton(QPushButton *button) {
+    static_cast<Body *>(body_)->exitButton = button;
+    button->setDefault(true);
+}
+
+void CalculatorWindow::Form_Unload() {
+    mdi_.setLauncherPanelVisible(true);
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent *event) {
+    QMdiSubWindow::closeEvent(event);
+    if (!event->isAccepted() || unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+    emit unloaded();
+}
+
+} // namespace vellora

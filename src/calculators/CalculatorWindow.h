@@ -1,0 +1,64 @@
+#pragma once
+
+// What every calculator window has in common: it is a child of frmMDI, has its own row of the
+// shared menu bar (which frmMDI shows in its menu area while the window is the current one), places
+// itself at the top of the child area centred on the screen, closes when Enter or Escape reaches it
+// unhandled (its Exit button is both default and cancel button), and gives the launcher panel back
+// when it unloads.
+
+#include "links/SharedMenuBar.h"
+#include "shell/frmMDI.h"
+
+#include <QMdiSubWindow>
+#include <QPointer>
+
+class QPushButton;
+
+namespace vellora {
+
+class Platform;
+
+class CalculatorWindow : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // The body, on which the controls stand, is widthTwips wide and at least heightTwips high.
+    CalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
+                     const MenuBarDesign &menu, double widthTwips, double heightTwips);
+    ~CalculatorWindow() override;
+
+    CalculatorForm form() const { return form_; }
+    SharedMenuBar *menu() const { return menu_.data(); }
+
+    // Left edge at (screen width - window width) / 2, top edge at the top of the child area.
+    void placeOnLoad();
+
+signals:
+    // The window has closed, by any means; it is deleted soon after.
+    void unloaded();
+
+protected:
+    frmMDI &mdi() const { return mdi_; }
+    Platform &platform() const;
+    QWidget *body() const { return body_; }
+
+    // A button of this window: Enter on it presses it.
+    QPushButton *addButton(const QString &name, const QString &caption, QWidget *parent);
+    // The button that Enter and Escape press when no control takes them.
+    void setExitButton(QPushButton *button);
+
+    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
+    virtual void Form_Unload();
+
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    class Body;
+
+    frmMDI &mdi_;
+    CalculatorForm form_;
+    QPointer<SharedMenuBar> menu_;
+    QWidget *body_ = nullptr;
+    bool unloaded_ = false;
+};
+
+} // namespace vellora

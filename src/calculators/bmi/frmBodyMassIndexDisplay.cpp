@@ -1,0 +1,167 @@
+#include "calculators/bmi/frmBodyMassIndexDisplay.h"
+
+#include "calculators/bmi/BodyMassIndex.h"
+#include "calculators/bmi/frmBodyMassIndexMain.h"
+#include "links/LinkLabel.h"
+#include "links/Promotions.h"
+#include "links/SharedMenuBar.h"
+#include "shell/Design.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+MenuBarDesign MenuDesign() {
+    MenuBarDesign menu;
+    menu.fileItems = {{QStringLiteral("mnuFileBack"), QStringLiteral("&Back")},
+                      {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
+    menu.firstSeparator = QStringLiteral("mnuFileSep1");
+    menu.secondSeparator = QStringLiteral("mnuFileSep2");
+    menu.updateCaption = QStringLiteral("&Check for Software Update");
+    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
+    return menu;
+}
+
+QLabel *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
+    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"), MenuDesign(), 8400, 6000) {
+    setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
+    connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
+            &frmBodyMassIndexDisplay::mnuFileBack_Click);
+    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &frmBodyMassIndexDisplay::mnuExit_Click);
+
+    auto *banner = new QFrame(body());
+    banner->setObjectName(QStringLiteral("Frame2"));
+    banner->setFrameShape(QFrame::StyledPanel);
+    auto *label61 = MakeWebLinkLabel(QStringLiteral("Label61"), DiscussionBoardBannerCaption(),
+                                     WebLink::HomePage, platform(), banner);
+    label61->setFont(VerdanaFont(8.25, true, true));
+    label61->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(banner))->addWidget(label61);
+
+    auto *result = new QGroupBox(QStringLiteral("QV Free Body Mass Index Result"), body());
+    result->setObjectName(QStringLiteral("Frame1"));
+    auto *label2 = new QLabel(
+        QStringLiteral("Body Mass Index is a great way to know your body fatness. Knowing your "
+                       "BMI will give you an opportunity to protect your health and prevent "
+                       "serious illnesses by taking caution."),
+        result);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setWordWrap(true);
+    label2->setFont(VerdanaFont(8.25, false));
+
+    const QFont heading = VerdanaFont(8.25);
+    const QFont value = VerdanaFont(9.75, false);
+    auto *columns = new QGridLayout;
+    columns->addWidget(
+        MakeLabel(QStringLiteral("Label8"), QStringLiteral("Your Height Is"), heading, result), 0,
+        0);
+    columns->addWidget(
+        MakeLabel(QStringLiteral("Label7"), QStringLiteral("Your Weight Is"), heading, result), 0,
+        1);
+    columns->addWidget(MakeLabel(QStringLiteral("Label6"),
+                                 QStringLiteral("Your Body Mass Index Is"), heading, result),
+                       0, 2);
+    lblYourHeight_ =
+        MakeLabel(QStringLiteral("lblYourHeight"), QStringLiteral("Your Height Is"), value, result);
+    lblYourWeight_ =
+        MakeLabel(QStringLiteral("lblYourWeight"), QStringLiteral("Your Weight Is"), value, result);
+    lblYourBodyMassIndex_ = MakeLabel(QStringLiteral("lblYourBodyMassIndex"),
+                                      QStringLiteral("Your Body Mass Index Is"), value, result);
+    columns->addWidget(lblYourHeight_, 1, 0);
+    columns->addWidget(lblYourWeight_, 1, 1);
+    columns->addWidget(lblYourBodyMassIndex_, 1, 2);
+    columns->setVerticalSpacing(10);
+    for (int column = 0; column < 3; ++column)
+        columns->setColumnStretch(column, 1);
+
+    lblResult_ = MakeLabel(QStringLiteral("lblResult"), QStringLiteral("lblResult"),
+                           VerdanaFont(12), result);
+    QPalette verdictColours = lblResult_->palette();
+    verdictColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    lblResult_->setPalette(verdictColours);
+
+    auto *resultLayout = new QVBoxLayout(result);
+    resultLayout->addWidget(label2);
+    resultLayout->addSpacing(8);
+    resultLayout->addLayout(columns);
+    resultLayout->addSpacing(12);
+    resultLayout->addWidget(lblResult_);
+    resultLayout->addSpacing(6);
+
+    auto *bottom = new QFrame(body());
+    bottom->setObjectName(QStringLiteral("Frame5"));
+    bottom->setFrameShape(QFrame::StyledPanel);
+    auto *promotions = new QVBoxLayout;
+    for (LinkLabel *label :
+         {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(CoBrandSpacing::FourBlanks),
+                           WebLink::CoBrand, platform(), bottom),
+          MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
+                           WebLink::FullyBranded, platform(), bottom)}) {
+        label->setWordWrap(true);
+        label->setFont(VerdanaFont(8.25, false, true));
+        promotions->addWidget(label);
+    }
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), bottom);
+    setExitButton(exit);
+    connect(exit, &QPushButton::clicked, this, &frmBodyMassIndexDisplay::cmdExit_Click);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), bottom);
+    connect(back, &QPushButton::clicked, this, &frmBodyMassIndexDisplay::cmdBack_Click);
+    auto *bottomLayout = new QHBoxLayout(bottom);
+    bottomLayout->addLayout(promotions, 1);
+    bottomLayout->addWidget(exit, 0, Qt::AlignBottom);
+    bottomLayout->addWidget(back, 0, Qt::AlignBottom);
+
+    auto *layout = new QVBoxLayout(body());
+    layout->addWidget(banner);
+    layout->addWidget(result);
+    layout->addStretch(1);
+    layout->addWidget(bottom);
+    back->setFocus();
+}
+
+void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
+    lblResult_->setText(QString::fromStdString(result.verdict));
+    lblYourHeight_->setText(QString::fromStdString(result.heightText));
+    lblYourWeight_->setText(QString::fromStdString(result.weightText));
+    lblYourBodyMassIndex_->setText(QString::fromStdString(result.bodyMassIndexText));
+}
+
+void frmBodyMassIndexDisplay::cmdBack_Click() {
+    close();
+    frmMDI &main = mdi();
+    main.showForm(main.loadForm<frmBodyMassIndexMain>());
+    main.setLauncherPanelVisible(false);
+}
+
+void frmBodyMassIndexDisplay::mnuFileBack_Click() {
+    cmdBack_Click();
+}
+
+void frmBodyMassIndexDisplay::cmdExit_Click() {
+    close();
+}
+
+void frmBodyMassIndexDisplay::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+} // namespace vellora

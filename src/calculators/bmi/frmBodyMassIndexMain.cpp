@@ -1,0 +1,386 @@
+#include "calculators/bmi/frmBodyMassIndexMain.h"
+
+#include "calculators/bmi/BodyMassIndex.h"
+#include "calculators/bmi/frmBodyMassIndexDisplay.h"
+#include "links/LinkLabel.h"
+#include "links/Promotions.h"
+#include "links/SharedMenuBar.h"
+#include "platform/Platform.h"
+#include "shell/Design.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+MenuBarDesign MenuDesign() {
+    MenuBarDesign menu;
+    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
+    menu.firstSeparator = QStringLiteral("mnuHelp1");
+    menu.secondSeparator = QStringLiteral("mnuHelp2");
+    menu.updateCaption = QStringLiteral("Check for Software &Update");
+    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
+    return menu;
+}
+
+QStringList WholeItems(int last) {
+    QStringList items;
+    items.reserve(last + 1);
+    for (int value = 0; value <= last; ++value)
+        items.append(QString::number(value));
+    return items;
+}
+
+QStringList TenthsItems() {
+    QStringList items;
+    for (int tenth = 0; tenth <= 9; ++tenth)
+        items.append(QStringLiteral(".%1").arg(tenth));
+    return items;
+}
+
+struct ListDesign {
+    const char *name;
+    const char *accessibleName;
+};
+
+struct UnitDesign {
+    const char *option;
+    const char *optionCaption;
+    const char *subPanel;
+    const char *subPanelCaption;
+    ListDesign whole;
+    ListDesign tenths;
+    int lastWhole;
+};
+
+} // namespace
+
+struct frmBodyMassIndexMain::AreaDesign {
+    const char *selectPanel;
+    const char *selectCaption;
+    const char *enterPanel;
+    const char *enterCaption;
+    const char *backButton;
+    const char *okButton;
+    UnitDesign first;
+    UnitDesign second;
+};
+
+namespace {
+
+const char *const kWeightBack = "cmdBackWeight";
+const char *const kHeightBack = "cmdBackHeight";
+
+} // namespace
+
+frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
+    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"), MenuDesign(), 8400, 7800) {
+    setObjectName(QStringLiteral("frmBodyMassIndexMain"));
+    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &frmBodyMassIndexMain::mnuExit_Click);
+
+    auto *banner = new QFrame(body());
+    banner->setObjectName(QStringLiteral("Frame2"));
+    banner->setFrameShape(QFrame::StyledPanel);
+    auto *label61 = MakeWebLinkLabel(QStringLiteral("Label61"), DiscussionBoardBannerCaption(),
+                                     WebLink::HomePage, platform(), banner);
+    label61->setFont(VerdanaFont(8.25, true, true));
+    label61->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(banner))->addWidget(label61);
+
+    auto *label1 = new QLabel(
+        QStringLiteral("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a "
+                       "measure of obesity and this software can be used to control weight "
+                       "problems in adults. This software gives best results for adults over "
+                       "20 years of age."),
+        body());
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setWordWrap(true);
+    label1->setFont(VerdanaFont(8.25, false));
+
+    auto *label3 = new QLabel(QStringLiteral("Enter the details and know your BMI"), body());
+    label3->setObjectName(QStringLiteral("Label3"));
+    label3->setFont(VerdanaFont(9.75));
+
+    static const AreaDesign kWeight{
+        "fraSelectWeight",
+        "Select Category To Measure Weight",
+        "fraEnterWeight",
+        "Enter Weight",
+        kWeightBack,
+        "cmdOkWeight",
+        {"optKG",
+         "Kilograms",
+         "fraInKilogram",
+         "In Kilogram",
+         {"cmbKG", "Weight in kilograms, whole part"},
+         {"cmbPointKG", "Weight in kilograms, tenths"},
+         500},
+        {"optPound",
+         "Pounds",
+         "fraInPound",
+         "In Pound",
+         {"cmbPound", "Weight in pounds, whole part"},
+         {"cmbPointPound", "Weight in pounds, tenths"},
+         1000},
+    };
+    static const AreaDesign kHeight{
+        "fraSelectHeight",
+        "Select Category To Measure Height",
+        "fraEnterHeight",
+        "Enter Height",
+        kHeightBack,
+        "cmdOKHeight",
+        {"optMeter",
+         "Meters",
+         "fraInMeter",
+         "In Meter",
+         {"cmbMeter", "Height in meters, whole part"},
+         {"cmbPointMeter", "Height in meters, tenths"},
+         10},
+        {"optInches",
+         "Inches",
+         "fraInInches",
+         "In Inches",
+         {"cmbInches", "Height in inches, whole part"},
+         {"cmbPointInches", "Height in inches, tenths"},
+         500},
+    };
+    QWidget *weightArea = buildArea(weight_, kWeight);
+    QWidget *heightArea = buildArea(height_, kHeight);
+    connect(weight_.firstUnit, &QRadioButton::clicked, this, &frmBodyMassIndexMain::optKG_Click);
+    connect(weight_.secondUnit, &QRadioButton::clicked, this,
+            &frmBodyMassIndexMain::optPound_Click);
+    connect(height_.firstUnit, &QRadioButton::clicked, this, &frmBodyMassIndexMain::optMeter_Click);
+    connect(height_.secondUnit, &QRadioButton::clicked, this,
+            &frmBodyMassIndexMain::optInches_Click);
+
+    cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), body());
+    setExitButton(cmdExit_);
+    connect(cmdExit_, &QPushButton::clicked, this, &frmBodyMassIndexMain::cmdExit_Click);
+    cmdCalculate_ =
+        addButton(QStringLiteral("cmdCalculate"), QStringLiteral("Calculate My &BMI"), body());
+    connect(cmdCalculate_, &QPushButton::clicked, this, &frmBodyMassIndexMain::cmdCalculate_Click);
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(cmdExit_);
+    commands->addStretch(1);
+    commands->addWidget(cmdCalculate_);
+
+    auto *promotions = new QFrame(body());
+    promotions->setObjectName(QStringLiteral("Frame5"));
+    promotions->setFrameShape(QFrame::StyledPanel);
+    auto *promotionLayout = new QVBoxLayout(promotions);
+    for (LinkLabel *label :
+         {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(CoBrandSpacing::FourBlanks),
+                           WebLink::CoBrand, platform(), promotions),
+          MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
+                           WebLink::FullyBranded, platform(), promotions)}) {
+        label->setWordWrap(true);
+        label->setFont(VerdanaFont(8.25, false, true));
+        promotionLayout->addWidget(label);
+    }
+
+    auto *layout = new QVBoxLayout(body());
+    layout->addWidget(banner);
+    layout->addWidget(label1);
+    layout->addWidget(label3);
+    layout->addWidget(weightArea);
+    layout->addWidget(heightArea);
+    layout->addLayout(commands);
+    layout->addStretch(1);
+    layout->addWidget(promotions);
+
+    Form_Load();
+}
+
+QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
+    area.place = new QStackedWidget(body());
+
+    area.selectPanel = new QGroupBox(QString::fromLatin1(design.selectCaption));
+    area.selectPanel->setObjectName(QString::fromLatin1(design.selectPanel));
+    area.units = new QButtonGroup(area.selectPanel);
+    auto *options = new QHBoxLayout(area.selectPanel);
+    for (QRadioButton **option : {&area.firstUnit, &area.secondUnit}) {
+        const UnitDesign &unit = option == &area.firstUnit ? design.first : design.second;
+        *option = new QRadioButton(QString::fromLatin1(unit.optionCaption), area.selectPanel);
+        (*option)->setObjectName(QString::fromLatin1(unit.option));
+        area.units->addButton(*option);
+        options->addWidget(*option);
+    }
+    options->addStretch(1);
+
+    area.enterPanel = new QGroupBox(QString::fromLatin1(design.enterCaption));
+    area.enterPanel->setObjectName(QString::fromLatin1(design.enterPanel));
+    auto *entry = new QGridLayout(area.enterPanel);
+    const QStringList tenths = TenthsItems();
+    auto buildSubPanel = [&](const UnitDesign &unit, QGroupBox *&panel, QComboBox *&whole,
+                             QComboBox *&point) {
+        panel = new QGroupBox(QString::fromLatin1(unit.subPanelCaption), area.enterPanel);
+        panel->setObjectName(QString::fromLatin1(unit.subPanel));
+        auto *lists = new QHBoxLayout(panel);
+        for (auto [list, listDesign, items] :
+             {std::tuple{&whole, unit.whole, WholeItems(unit.lastWhole)},
+              std::tuple{&point, unit.tenths, tenths}}) {
+            auto *combo = new QComboBox(panel);
+            combo->setObjectName(QString::fromLatin1(listDesign.name));
+            combo->setAccessibleName(QString::fromLatin1(listDesign.accessibleName));
+            // Sized from a few characters, not by measuring a thousand items.
+            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            combo->setMinimumContentsLength(4);
+            combo->setMaxVisibleItems(15);
+            combo->addItems(items);
+            lists->addWidget(combo);
+            *list = combo;
+        }
+        lists->addStretch(1);
+        entry->addWidget(panel, 0, 0, 2, 1);
+    };
+    buildSubPanel(design.first, area.firstSubPanel, area.firstWhole, area.firstTenths);
+    buildSubPanel(design.second, area.secondSubPanel, area.secondWhole, area.secondTenths);
+
+    QPushButton *back =
+        addButton(QString::fromLatin1(design.backButton), QStringLiteral("Back"), area.enterPanel);
+    QPushButton *ok =
+        addButton(QString::fromLatin1(design.okButton), QStringLiteral("OK"), area.enterPanel);
+    entry->addWidget(back, 0, 1, Qt::AlignBottom);
+    entry->addWidget(ok, 1, 1, Qt::AlignTop);
+    entry->setColumnStretch(0, 1);
+
+    const bool weight = design.backButton == kWeightBack;
+    connect(back, &QPushButton::clicked, this,
+            weight ? &frmBodyMassIndexMain::cmdBackWeight_Click
+                   : &frmBodyMassIndexMain::cmdBackHeight_Click);
+    connect(ok, &QPushButton::clicked, this,
+            weight ? &frmBodyMassIndexMain::cmdOkWeight_Click
+                   : &frmBodyMassIndexMain::cmdOKHeight_Click);
+
+    area.place->addWidget(area.selectPanel);
+    area.place->addWidget(area.enterPanel);
+    return area.place;
+}
+
+void frmBodyMassIndexMain::Form_Load() {
+    // The lists were filled as they were built; each starts at its first item.
+    for (Area *area : {&weight_, &height_}) {
+        for (QComboBox *list :
+             {area->firstWhole, area->firstTenths, area->secondWhole, area->secondTenths})
+            list->setCurrentIndex(0);
+    }
+    weight_.place->setCurrentWidget(weight_.selectPanel);
+    height_.place->setCurrentWidget(height_.selectPanel);
+    cmdBackWeight_Click();
+    cmdBackHeight_Click();
+}
+
+void frmBodyMassIndexMain::chooseUnit(Area &area, bool first) {
+    area.place->setCurrentWidget(area.enterPanel);
+    area.firstSubPanel->setVisible(first);
+    area.secondSubPanel->setVisible(!first);
+    (first ? area.firstWhole : area.secondWhole)->setFocus();
+}
+
+void frmBodyMassIndexMain::confirmArea(Area &area) {
+    area.place->setCurrentWidget(area.selectPanel);
+    if (QAbstractButton *chosen = area.units->checkedButton())
+        chosen->setFocus();
+}
+
+void frmBodyMassIndexMain::clearArea(Area &area) {
+    const bool hadFocus = area.place->isAncestorOf(focusWidget());
+    area.place->setCurrentWidget(area.selectPanel);
+    // Clearing a unit is not choosing one: setChecked sends no clicked().
+    area.units->setExclusive(false);
+    area.firstUnit->setChecked(false);
+    area.secondUnit->setChecked(false);
+    area.units->setExclusive(true);
+    if (hadFocus)
+        area.firstUnit->setFocus();
+}
+
+void frmBodyMassIndexMain::optKG_Click() {
+    chooseUnit(weight_, true);
+}
+
+void frmBodyMassIndexMain::optPound_Click() {
+    chooseUnit(weight_, false);
+}
+
+void frmBodyMassIndexMain::optMeter_Click() {
+    chooseUnit(height_, true);
+}
+
+void frmBodyMassIndexMain::optInches_Click() {
+    chooseUnit(height_, false);
+}
+
+void frmBodyMassIndexMain::cmdOkWeight_Click() {
+    confirmArea(weight_);
+}
+
+void frmBodyMassIndexMain::cmdOKHeight_Click() {
+    confirmArea(height_);
+}
+
+void frmBodyMassIndexMain::cmdBackWeight_Click() {
+    clearArea(weight_);
+}
+
+void frmBodyMassIndexMain::cmdBackHeight_Click() {
+    clearArea(height_);
+}
+
+void frmBodyMassIndexMain::cmdCalculate_Click() {
+    BmiSelection selection;
+    if (weight_.firstUnit->isChecked())
+        selection.weightUnit = WeightUnit::Kilograms;
+    else if (weight_.secondUnit->isChecked())
+        selection.weightUnit = WeightUnit::Pounds;
+    const bool kilograms = selection.weightUnit != WeightUnit::Pounds;
+    selection.weightWhole =
+        (kilograms ? weight_.firstWhole : weight_.secondWhole)->currentText().toStdString();
+    selection.weightTenths =
+        (kilograms ? weight_.firstTenths : weight_.secondTenths)->currentText().toStdString();
+
+    if (height_.firstUnit->isChecked())
+        selection.heightUnit = HeightUnit::Meters;
+    else if (height_.secondUnit->isChecked())
+        selection.heightUnit = HeightUnit::Inches;
+    const bool meters = selection.heightUnit != HeightUnit::Inches;
+    selection.heightWhole =
+        (meters ? height_.firstWhole : height_.secondWhole)->currentText().toStdString();
+    selection.heightTenths =
+        (meters ? height_.firstTenths : height_.secondTenths)->currentText().toStdString();
+
+    const BmiOutcome outcome = CalculateBodyMassIndex(selection);
+    if (const auto *message = std::get_if<BmiMessage>(&outcome)) {
+        platform().showMessage(this, QString::fromStdString(message->text),
+                               MessageIcon::Information, MessageButtons::Ok);
+        return;
+    }
+
+    auto *display = mdi().loadForm<frmBodyMassIndexDisplay>();
+    display->setResult(std::get<BmiResult>(outcome));
+    hide();
+    mdi().showForm(display);
+    mdi().setLauncherPanelVisible(false);
+}
+
+void frmBodyMassIndexMain::cmdExit_Click() {
+    close();
+}
+
+void frmBodyMassIndexMain::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+} // namespace vellora

@@ -1,0 +1,46 @@
+#include "links/Promotions.h"
+
+#include "links/LinkLabel.h"
+#include "shell/Design.h"
+
+namespace vellora {
+
+QString FullBrandCaption() {
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. "
+                          "Click here for more details.");
+}
+
+QString CoBrandCaption(CoBrandSpacing spacing) {
+    return LabelCaption("Co-brand this software for your site.  Increase loyalty and traffic to "
+                        "your site. Put your site's name &&  link here.") +
+           QStringLiteral(" See \"Help\" for details.") +
+           (spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")) +
+           QStringLiteral("Click Here for more info on co-branding.");
+}
+
+QString DiscussionBoardBannerCaption() {
+    return QStringLiteral("Talk health and fitness with others on the Orvantix discussion "
+                          "board at " VELLORA_MAIN_HOST);
+}
+
+QString VisitHomePageBannerCaption() {
+    return QStringLiteral("Join the Orvantix discussion board for health and fitness. Click "
+                          "here to visit " VELLORA_MAIN_HOST);
+}
+
+QString ForumBannerCaption() {
+    return QStringLiteral(
+        "Ask your health questions in the Orvantix online forum: visit " VELLORA_MAIN_HOST);
+}
+
+LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, WebLink link,
+                            Platform &platform, QWidget *parent) {
+    auto *label = new LinkLabel(caption, parent);
+    label->setObjectName(objectName);
+    QObject::connect(label, &LinkLabel::clicked, label,
+                     [&platform, link] { OpenWebLink(platform, link); });
+    return label;
+}
+
+} // namespace vellora

@@ -1,0 +1,34 @@
+#pragma once
+
+// The promotional labels that most windows carry; each opens one of the maker's pages.
+
+#include "links/WebLink.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace vellora {
+
+class LinkLabel;
+class Platform;
+
+// "Get this software fully branded": lblFullBrand on the calculators, Label7 on the main window.
+QString FullBrandCaption();
+
+// The two Ideal Body Weight windows run "Click Here ..." straight on after "details.";
+// the other windows leave four blanks there.
+enum class CoBrandSpacing { Tight, FourBlanks };
+QString CoBrandCaption(CoBrandSpacing spacing);
+
+// One-line forum banners: Label61 (Body Mass Index and Ideal Body Weight windows), Label14
+// (Body Frame Size and Waist-Hip Ratio windows) and the main window's banner.
+QString DiscussionBoardBannerCaption();
+QString VisitHomePageBannerCaption();
+QString ForumBannerCaption();
+
+// A link label named objectName that opens the page when clicked.
+LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, WebLink link,
+                            Platform &platform, QWidget *parent);
+
+} // namespace vellora

@@ -1,0 +1,50 @@
+#pragma once
+
+// The menu bar that the main window and every calculator window carry. Windows differ only in
+// the row they pass: their File items, the names of the two Help separators, the update
+// entry's caption and the name and state of the Make Money entry.
+
+#include <QList>
+#include <QMenuBar>
+#include <QString>
+
+namespace vellora {
+
+class Platform;
+
+struct MenuItemDesign {
+    QString name;    // objectName of the action, such as "mnuExit"
+    QString caption; // such as "E&xit"
+};
+
+struct MenuBarDesign {
+    QList<MenuItemDesign> fileItems;
+    QString firstSeparator;
+    QString secondSeparator;
+    QString updateCaption;
+    QString makeMoneyName;
+    bool makeMoneyEnabled = true;
+};
+
+class SharedMenuBar : public QMenuBar {
+    Q_OBJECT
+public:
+    SharedMenuBar(const MenuBarDesign &design, Platform &platform, QWidget *owner);
+
+    // The File item of that name, for the window to connect to its own handler.
+    QAction *fileItem(const QString &name) const;
+
+public slots:
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuDonate_Click();
+    void mnuMakeMoneyOnline_Click();
+    void mnuAbout_Click();
+
+private:
+    Platform &platform_;
+    QWidget *owner_;
+};
+
+} // namespace vellora

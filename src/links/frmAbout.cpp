@@ -1,0 +1,113 @@
+#include "links/frmAbout.h"
+
+#include "links/LinkLabel.h"
+#include "links/WebLink.h"
+#include "shell/Design.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+frmAbout::frmAbout(Platform &platform, QWidget *parent)
+    : QDialog(parent)
+    , platform_(platform) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/vellora.png")).scaled(64, 64));
+    picture->setFixedSize(64, 64);
+    picture->setAccessibleName(QStringLiteral("Vellora"));
+
+    auto *title = new QLabel(QStringLiteral("Vellora v1.20"), this);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setFont(VerdanaFont(12));
+
+    auto *description = new QLabel(
+        QStringLiteral("Vellora consists of Body Mass Index, Ideal Body Weight Calculator, Body "
+                       "Frame Size & Ideal Waist-Hip Ratio calculators. These tools are "
+                       "indicative of standards that need to be maintained for a healthy "
+                       "loving."),
+        this);
+    description->setObjectName(QStringLiteral("Label1"));
+    description->setWordWrap(true);
+    description->setFont(VerdanaFont(8.25, false));
+
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto *offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                            "business and make money online. Get this software "
+                                            "fully branded for your website. "),
+                             this);
+    offer->setObjectName(QStringLiteral("Label3"));
+    offer->setWordWrap(true);
+    offer->setFont(VerdanaFont(8.25, false));
+
+    auto *coBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    coBrand->setFont(VerdanaFont(8.25, true, true));
+    connect(coBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+    auto *homePage =
+        new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress(), this);
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    homePage->setFont(VerdanaFont(8.25, true, true));
+    connect(homePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    auto *heading = new QHBoxLayout;
+    heading->addWidget(picture);
+    heading->addWidget(title, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(description);
+    layout->addWidget(line);
+    layout->addWidget(offer);
+    layout->addWidget(coBrand);
+    layout->addWidget(homePage);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setFixedWidth(430);
+    ok->setFocus();
+}
+
+// Escape reaches reject(), which closes the window just as "&OK" does.
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+void frmAbout::lblCoBrand_Click() {
+    OpenWebLink(platform_, WebLink::FullyBranded);
+}
+
+void frmAbout::lblHomePage_Click() {
+    OpenWebLink(platform_, WebLink::HomePage);
+}
+
+void ShowAbout(Platform &platform, QWidget *parent) {
+    frmAbout about(platform, parent);
+    about.exec();
+}
+
+} // namespace vellora

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace vellora {
+
+class LinkLabel;
+class Platform;
+
+// "Vellora v1.20": the suite, its version, and two links to the maker's pages. Shown modally
+// from the Help menu of every window; it keeps nothing between showings.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    frmAbout(Platform &platform, QWidget *parent);
+
+private slots:
+    void cmdOK_Click();
+    void lblCoBrand_Click();
+    void lblHomePage_Click();
+
+private:
+    Platform &platform_;
+};
+
+// Shows a fresh About window modally over parent and returns once it is closed.
+void ShowAbout(Platform &platform, QWidget *parent);
+
+} // namespace vellora

@@ -1,0 +1,59 @@
+#pragma once
+
+// Everything the program takes from the operating system comes through this interface:
+// QtPlatform is the real one, tests use a recording double.
+
+#include <QDate>
+#include <QString>
+
+class QWidget;
+
+namespace vellora {
+
+// The title of every message box that has none of its own.
+inline const QString kProgramTitle = QStringLiteral("Vellora");
+
+enum class MessageIcon { Information, Stop };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box; an empty title stands for the program title.
+    virtual MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
+                                      MessageButtons buttons, const QString &title = {}) = 0;
+
+    // Hands the address to the default browser and returns at once; failures are not reported.
+    virtual void openAddress(const QString &address) = 0;
+
+    // Width of the whole screen, in device-independent pixels.
+    virtual int screenWidth() const = 0;
+
+    virtual QDate today() const = 0;
+    // The user's short date format, as a QDate format string ("M/d/yy").
+    virtual QString shortDateFormat() const = 0;
+
+    // A number in [0, 1) from a generator seeded from the clock.
+    virtual double randomNumber() = 0;
+
+    // Keeps the window above all other windows without moving, resizing or activating it.
+    virtual void keepAboveOthers(QWidget *window) = 0;
+
+    // The per-user settings area: values kept by application, section and name.
+    // An absent value reads as the empty text.
+    virtual QString readSettingValue(const QString &application, const QString &section,
+                                     const QString &name) = 0;
+    virtual void writeSettingValue(const QString &application, const QString &section,
+                                   const QString &name, const QString &value) = 0;
+
+    // Whether a copy of this program started earlier by the same user is still running.
+    // Asked once, at start-up; a copy that answers no holds its claim until it ends.
+    virtual bool earlierCopyRunning() = 0;
+
+    // Ends the process at once. The real one does not return.
+    virtual void endProcess() = 0;
+};
+
+} // namespace vellora

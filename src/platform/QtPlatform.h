@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QLockFile>
+
+#include <memory>
+#include <random>
+
+namespace vellora {
+
+class QtPlatform final : public Platform {
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
+                              MessageButtons buttons, const QString &title) override;
+    void openAddress(const QString &address) override;
+    int screenWidth() const override;
+    QDate today() const override;
+    QString shortDateFormat() const override;
+    double randomNumber() override;
+    void keepAboveOthers(QWidget *window) override;
+    QString readSettingValue(const QString &application, const QString &section,
+                             const QString &name) override;
+    void writeSettingValue(const QString &application, const QString &section, const QString &name,
+                           const QString &value) override;
+    bool earlierCopyRunning() override;
+    [[noreturn]] void endProcess() override;
+
+private:
+    std::unique_ptr<QLockFile> instanceLock_;
+    std::mt19937_64 random_;
+};
+
+} // namespace vellora

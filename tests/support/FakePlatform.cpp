@@ -1,0 +1,30 @@
+#include "FakePlatform.h"
+
+namespace vellora {
+
+MessageAnswer FakePlatform::showMessage(QWidget *, const QString &text, MessageIcon icon,
+                                        MessageButtons buttons, const QString &title) {
+    messages.append({text, title.isEmpty() ? kProgramTitle : title, icon, buttons});
+    if (!answers.empty()) {
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+}
+
+void FakePlatform::openAddress(const QString &address) {
+    openedAddresses.append(address);
+}
+
+QString FakePlatform::readSettingValue(const QString &application, const QString &section,
+                                       const QString &name) {
+    return settings.value(application + '/' + section + '/' + name);
+}
+
+void FakePlatform::writeSettingValue(const QString &application, const QString &section,
+                                     const QString &name, const QString &value) {
+    settings.insert(application + '/' + section + '/' + name, value);
+}
+
+} // namespace vellora

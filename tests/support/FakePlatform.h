@@ -1,0 +1,60 @@
+#pragma once
+
+// A Platform that records what the program asks of the system and answers message boxes from a
+// script. An unscripted message box is answered with its first button (OK or Yes).
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+
+namespace vellora {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class FakePlatform final : public Platform {
+public:
+    MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
+                              MessageButtons buttons, const QString &title) override;
+    void openAddress(const QString &address) override;
+    int screenWidth() const override { return screenWidthPixels; }
+    QDate today() const override { return date; }
+    QString shortDateFormat() const override { return dateFormat; }
+    double randomNumber() override { return random; }
+    void keepAboveOthers(QWidget *window) override { keptAbove.append(window); }
+    QString readSettingValue(const QString &application, const QString &section,
+                             const QString &name) override;
+    void writeSettingValue(const QString &application, const QString &section, const QString &name,
+                           const QString &value) override;
+    bool earlierCopyRunning() override {
+        ++instanceChecks;
+        return otherCopyRunning;
+    }
+    void endProcess() override { ++endProcessCalls; }
+
+    // Script
+    std::deque<MessageAnswer> answers;
+    int screenWidthPixels = 800; // the offscreen platform's screen
+    QDate date{2026, 12, 8};
+    QString dateFormat = QStringLiteral("M/d/yyyy");
+    double random = 0.0;
+    bool otherCopyRunning = false;
+
+    // Record
+    QList<ShownMessage> messages;
+    QStringList openedAddresses;
+    QList<QWidget *> keptAbove;
+    QMap<QString, QString> settings; // "application/section/name" -> value
+    int instanceChecks = 0;
+    int endProcessCalls = 0;
+};
+
+} // namespace vellora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace vellora::test {
+
+inline QAction *BarAction(QMenuBar *bar, const QString &name) {
+    for (QAction *action : bar->actions()) {
+        if (action->objectName() == name ||
+            (action->menu() && action->menu()->objectName() == name))
+            return action;
+    }
+    return nullptr;
+}
+
+// Clicks an entry of the menu bar itself, as the mouse would.
+inline void ClickBarEntry(QMenuBar *bar, const QString &name) {
+    QAction *action = BarAction(bar, name);
+    QVERIFY2(action, qPrintable(name));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+// Opens the drop-down menu by clicking its title, then clicks the item in it.
+inline void ChooseMenuItem(QMenuBar *bar, const QString &menuName, const QString &itemName) {
+    QAction *title = BarAction(bar, menuName);
+    QVERIFY2(title && title->menu(), qPrintable(menuName));
+    QMenu *menu = title->menu();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
+    QTRY_VERIFY(menu->isVisible());
+    QAction *item = menu->findChild<QAction *>(itemName);
+    if (!item) {
+        for (QAction *candidate : menu->actions()) {
+            if (candidate->objectName() == itemName)
+                item = candidate;
+        }
+    }
+    QVERIFY2(item, qPrintable(itemName));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+} // namespace vellora::test
