@@ -135,7 +135,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     layout->addWidget(result);
     layout->addStretch(1);
     layout->addWidget(bottom);
-    back->setFocus();
+    exit->setFocus();
 }
 
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {

@@ -1,0 +1,475 @@
+#include "calculators/bmi/BodyMassIndex.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <clocale>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using vellora::BmiMessage;
+using vellora::BmiResult;
+using vellora::BmiSelection;
+using vellora::HeightUnit;
+using vellora::WeightUnit;
+
+Q_DECLARE_METATYPE(vellora::BmiSelection)
+Q_DECLARE_METATYPE(vellora::WeightUnit)
+Q_DECLARE_METATYPE(vellora::HeightUnit)
+
+namespace {
+
+constexpr WeightUnit kKg = WeightUnit::Kilograms;
+constexpr WeightUnit kLb = WeightUnit::Pounds;
+constexpr HeightUnit kM = HeightUnit::Meters;
+constexpr HeightUnit kIn = HeightUnit::Inches;
+
+BmiSelection Pick(WeightUnit weightUnit, const char *weightWhole, const char *weightTenths,
+                  HeightUnit heightUnit, const char *heightWhole, const char *heightTenths) {
+    BmiSelection selection;
+    selection.weightUnit = weightUnit;
+    selection.weightWhole = weightWhole;
+    selection.weightTenths = weightTenths;
+    selection.heightUnit = heightUnit;
+    selection.heightWhole = heightWhole;
+    selection.heightTenths = heightTenths;
+    return selection;
+}
+
+// --- Reference model, kept apart from the calculator's own code ---
+
+// A list item counted in tenths: "70" and ".5" are 705. Dividing the integer by ten is the
+// correctly rounded double of the decimal, which is what reading "70.5" must give.
+double ItemValue(int tenths) {
+    return static_cast<double>(tenths) / 10.0;
+}
+
+// BMI by the documented steps, one rounding per step; 0 when the squared height is 0.
+double ReferenceBmi(WeightUnit weightUnit, int weightTenths, HeightUnit heightUnit,
+                    int heightTenths, bool *zeroHeight) {
+    double kilograms = ItemValue(weightTenths);
+    if (weightUnit == kLb) {
+        kilograms = kilograms * 0.454545;
+    }
+    double meters = ItemValue(heightTenths);
+    if (heightUnit == kIn) {
+        meters = meters * 2.5;
+        meters = meters / 100.0;
+    }
+    const double squared = meters * meters;
+    *zeroHeight = squared == 0.0;
+    if (*zeroHeight) {
+        return 0.0;
+    }
+    const double bmi = kilograms / squared;
+    return bmi;
+}
+
+// "##,##0.00" of a non-negative value: the C library's 15-significant-digit form, read as an
+// integer significand and a power of ten, rounded half up to whole hundredths in integers.
+// Returns "" for values too large for this model (the sweep stays far below that).
+std::string ReferenceBmiText(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    std::uint64_t significand = 0;
+    const char *p = buffer;
+    for (; *p != 'e'; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            significand = significand * 10 + static_cast<std::uint64_t>(*p - '0');
+        }
+    }
+    const int exponent = static_cast<int>(std::strtol(p + 1, nullptr, 10));
+    // value * 100 == significand * 10^(exponent - 12)
+    const int dropped = 12 - exponent;
+    if (dropped < 0) {
+        return std::string();
+    }
+    std::uint64_t hundredths = 0;
+    if (dropped <= 18) {
+        std::uint64_t divisor = 1;
+        for (int i = 0; i < dropped; ++i) {
+            divisor *= 10;
+        }
+        hundredths = significand / divisor;
+        const std::uint64_t remainder = significand % divisor;
+        if (remainder >= divisor - remainder) {
+            ++hundredths;
+        }
+    }
+
+    std::uint64_t whole = hundredths / 100;
+    std::vector<unsigned> groups;
+    do {
+        groups.push_back(static_cast<unsigned>(whole % 1000));
+        whole /= 1000;
+    } while (whole != 0);
+    std::string text = std::to_string(groups.back());
+    for (auto it = groups.rbegin() + 1; it != groups.rend(); ++it) {
+        char group[8];
+        std::snprintf(group, sizeof group, ",%03u", *it);
+        text += group;
+    }
+    char cents[8];
+    std::snprintf(cents, sizeof cents, ".%02u", static_cast<unsigned>(hundredths % 100));
+    return text + cents;
+}
+
+const char *ReferenceVerdict(double bmi) {
+    if (bmi >= 30.0) {
+        return "You are Obese";
+    }
+    if (bmi >= 25.0) {
+        return "You are Overweight";
+    }
+    if (bmi >= 18.5) {
+        return "You weight is Normal";
+    }
+    return "You are Underweight";
+}
+
+std::string WholeItem(int tenths) {
+    return std::to_string(tenths / 10);
+}
+
+std::string TenthsItem(int tenths) {
+    return std::string(".") + static_cast<char>('0' + tenths % 10);
+}
+
+// The value as entered: whole part, then the tenths unless they are ".0".
+std::string ReferenceEnteredText(int tenths, const char *suffix) {
+    std::string text = WholeItem(tenths);
+    if (tenths % 10 != 0) {
+        text += TenthsItem(tenths);
+    }
+    return text + suffix;
+}
+
+QString Describe(WeightUnit weightUnit, int weightTenths, HeightUnit heightUnit, int heightTenths) {
+    return QStringLiteral("%1%2 %3 at %4%5 %6")
+        .arg(QString::fromStdString(WholeItem(weightTenths)),
+             QString::fromStdString(TenthsItem(weightTenths)),
+             weightUnit == kLb ? QStringLiteral("lb") : QStringLiteral("kg"),
+             QString::fromStdString(WholeItem(heightTenths)),
+             QString::fromStdString(TenthsItem(heightTenths)),
+             heightUnit == kIn ? QStringLiteral("in") : QStringLiteral("m"));
+}
+
+} // namespace
+
+class TestBodyMassIndex : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void result_data();
+    void result();
+    void message_data();
+    void message();
+    void format_data();
+    void format();
+    void sweep_data();
+    void sweep();
+};
+
+void TestBodyMassIndex::initTestCase() {
+    // The reference formats with the C library, which must use "." whatever the environment.
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+void TestBodyMassIndex::result_data() {
+    QTest::addColumn<BmiSelection>("selection");
+    QTest::addColumn<QString>("weightText");
+    QTest::addColumn<QString>("heightText");
+    QTest::addColumn<QString>("bmiText");
+    QTest::addColumn<QString>("verdict");
+
+    const QString under = QStringLiteral("You are Underweight");
+    const QString normal = QStringLiteral("You weight is Normal");
+    const QString over = QStringLiteral("You are Overweight");
+    const QString obese = QStringLiteral("You are Obese");
+
+    QTest::newRow("70 kg at 1.7 m") << Pick(kKg, "70", ".0", kM, "1", ".7") << "70 Kilograms"
+                                    << "1.7 Meters"
+                                    << "24.22" << normal;
+    QTest::newRow("exactly 18.5") << Pick(kKg, "74", ".0", kM, "2", ".0") << "74 Kilograms"
+                                  << "2 Meters"
+                                  << "18.50" << normal;
+    QTest::newRow("exactly 25") << Pick(kKg, "100", ".0", kM, "2", ".0") << "100 Kilograms"
+                                << "2 Meters"
+                                << "25.00" << over;
+    QTest::newRow("exactly 30") << Pick(kKg, "120", ".0", kM, "2", ".0") << "120 Kilograms"
+                                << "2 Meters"
+                                << "30.00" << obese;
+    QTest::newRow("72.1 kg at 1.7 m") << Pick(kKg, "72", ".1", kM, "1", ".7") << "72.1 Kilograms"
+                                      << "1.7 Meters"
+                                      << "24.95" << normal;
+    QTest::newRow("86.6 kg at 1.7 m") << Pick(kKg, "86", ".6", kM, "1", ".7") << "86.6 Kilograms"
+                                      << "1.7 Meters"
+                                      << "29.97" << over;
+    QTest::newRow("just below 25 shows 25.00")
+        << Pick(kKg, "64", ".0", kM, "1", ".6") << "64 Kilograms"
+        << "1.6 Meters"
+        << "25.00" << normal;
+    QTest::newRow("just below 30 shows 30.00")
+        << Pick(kKg, "76", ".8", kM, "1", ".6") << "76.8 Kilograms"
+        << "1.6 Meters"
+        << "30.00" << over;
+    QTest::newRow("154 lb at 67 in") << Pick(kLb, "154", ".0", kIn, "67", ".0") << "154 Pounds"
+                                     << "67 Inches"
+                                     << "24.95" << normal;
+    QTest::newRow("160 lb at 70 in") << Pick(kLb, "160", ".0", kIn, "70", ".0") << "160 Pounds"
+                                     << "70 Inches"
+                                     << "23.75" << normal;
+    QTest::newRow("half 24.125 rounds up")
+        << Pick(kKg, "96", ".5", kM, "2", ".0") << "96.5 Kilograms"
+        << "2 Meters"
+        << "24.13" << normal;
+    QTest::newRow("half 0.075 rounds up") << Pick(kKg, "0", ".3", kM, "2", ".0") << "0.3 Kilograms"
+                                          << "2 Meters"
+                                          << "0.08" << under;
+    QTest::newRow("half 1.775 rounds up") << Pick(kKg, "7", ".1", kM, "2", ".0") << "7.1 Kilograms"
+                                          << "2 Meters"
+                                          << "1.78" << under;
+    QTest::newRow("zero kg") << Pick(kKg, "0", ".0", kM, "1", ".7") << "0 Kilograms"
+                             << "1.7 Meters"
+                             << "0.00" << under;
+    QTest::newRow("zero lb") << Pick(kLb, "0", ".0", kIn, "0", ".1") << "0 Pounds"
+                             << "0.1 Inches"
+                             << "0.00" << under;
+    QTest::newRow("half a pound") << Pick(kLb, "0", ".5", kIn, "10", ".0") << "0.5 Pounds"
+                                  << "10 Inches"
+                                  << "3.64" << under;
+    QTest::newRow("largest weight, smallest height")
+        << Pick(kLb, "1000", ".9", kIn, "0", ".1") << "1000.9 Pounds"
+        << "0.1 Inches"
+        << "72,792,654.48" << obese;
+    QTest::newRow("500.9 kg at 0.1 m") << Pick(kKg, "500", ".9", kM, "0", ".1") << "500.9 Kilograms"
+                                       << "0.1 Meters"
+                                       << "50,090.00" << obese;
+    QTest::newRow("1 Meters") << Pick(kKg, "20", ".0", kM, "1", ".0") << "20 Kilograms"
+                              << "1 Meters"
+                              << "20.00" << normal;
+    QTest::newRow("tallest in meters") << Pick(kKg, "500", ".0", kM, "10", ".9") << "500 Kilograms"
+                                       << "10.9 Meters"
+                                       << "4.21" << under;
+    QTest::newRow("tallest in inches") << Pick(kLb, "1000", ".0", kIn, "500", ".9") << "1000 Pounds"
+                                       << "500.9 Inches"
+                                       << "2.90" << under;
+    // 70 kg at 67 in (1.675 m); 154 lb (69.99993 kg) at 1.7 m.
+    QTest::newRow("kilograms and inches")
+        << Pick(kKg, "70", ".0", kIn, "67", ".0") << "70 Kilograms"
+        << "67 Inches"
+        << "24.95" << normal;
+    QTest::newRow("pounds and meters") << Pick(kLb, "154", ".0", kM, "1", ".7") << "154 Pounds"
+                                       << "1.7 Meters"
+                                       << "24.22" << normal;
+}
+
+void TestBodyMassIndex::result() {
+    QFETCH(BmiSelection, selection);
+    QFETCH(QString, weightText);
+    QFETCH(QString, heightText);
+    QFETCH(QString, bmiText);
+    QFETCH(QString, verdict);
+
+    const vellora::BmiOutcome outcome = vellora::CalculateBodyMassIndex(selection);
+    const BmiResult *result = std::get_if<BmiResult>(&outcome);
+    const BmiMessage *shown = std::get_if<BmiMessage>(&outcome);
+    QVERIFY2(result != nullptr, shown != nullptr ? shown->text.c_str() : "");
+    QCOMPARE(QString::fromStdString(result->weightText), weightText);
+    QCOMPARE(QString::fromStdString(result->heightText), heightText);
+    QCOMPARE(QString::fromStdString(result->bodyMassIndexText), bmiText);
+    QCOMPARE(QString::fromStdString(result->verdict), verdict);
+}
+
+void TestBodyMassIndex::message_data() {
+    QTest::addColumn<BmiSelection>("selection");
+    QTest::addColumn<QString>("message");
+
+    const QString selectBoth = QStringLiteral("Plese Select Both Your Height And Weight");
+    const QString correctHeight = QStringLiteral("Please Enter Your Correct Height");
+    constexpr WeightUnit noWeight = WeightUnit::None;
+    constexpr HeightUnit noHeight = HeightUnit::None;
+
+    QTest::newRow("neither unit") << Pick(noWeight, "70", ".0", noHeight, "1", ".7") << selectBoth;
+    QTest::newRow("no weight unit, meters")
+        << Pick(noWeight, "70", ".0", kM, "1", ".7") << selectBoth;
+    QTest::newRow("no weight unit, inches")
+        << Pick(noWeight, "70", ".0", kIn, "67", ".0") << selectBoth;
+    QTest::newRow("kilograms, no height unit")
+        << Pick(kKg, "70", ".0", noHeight, "1", ".7") << selectBoth;
+    QTest::newRow("pounds, no height unit")
+        << Pick(kLb, "154", ".0", noHeight, "67", ".0") << selectBoth;
+    QTest::newRow("no weight unit before zero height")
+        << Pick(noWeight, "70", ".0", kM, "0", ".0") << selectBoth;
+    QTest::newRow("no height unit with zero height")
+        << Pick(kKg, "70", ".0", noHeight, "0", ".0") << selectBoth;
+    QTest::newRow("zero meters, kilograms")
+        << Pick(kKg, "70", ".0", kM, "0", ".0") << correctHeight;
+    QTest::newRow("zero meters, pounds") << Pick(kLb, "1000", ".9", kM, "0", ".0") << correctHeight;
+    QTest::newRow("zero inches, kilograms")
+        << Pick(kKg, "0", ".0", kIn, "0", ".0") << correctHeight;
+    QTest::newRow("zero inches, pounds") << Pick(kLb, "154", ".0", kIn, "0", ".0") << correctHeight;
+}
+
+void TestBodyMassIndex::message() {
+    QFETCH(BmiSelection, selection);
+    QFETCH(QString, message);
+
+    const vellora::BmiOutcome outcome = vellora::CalculateBodyMassIndex(selection);
+    const BmiMessage *shown = std::get_if<BmiMessage>(&outcome);
+    QVERIFY2(shown != nullptr, "a result instead of a message");
+    QCOMPARE(QString::fromStdString(shown->text), message);
+}
+
+void TestBodyMassIndex::format_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("zero") << 0.0 << "0.00";
+    QTest::newRow("tiny") << 1e-300 << "0.00";
+    QTest::newRow("below half a hundredth") << 0.0049999999999 << "0.00";
+    QTest::newRow("half a hundredth") << 0.005 << "0.01";
+    QTest::newRow("hundredths kept") << 24.22 << "24.22";
+    QTest::newRow("one decimal padded") << 18.5 << "18.50";
+    QTest::newRow("below a half at 15 digits") << 24.1249999999999 << "24.12";
+    QTest::newRow("half judged at 15 digits") << 24.12499999999999 << "24.13";
+    QTest::newRow("stored below 1.005") << 1.005 << "1.01";
+    QTest::newRow("carry into units") << 9.995 << "10.00";
+    QTest::newRow("carry into tens") << 99.995 << "100.00";
+    QTest::newRow("carry across a group") << 999.995 << "1,000.00";
+    QTest::newRow("just below 25") << 24.999999999999996 << "25.00";
+    QTest::newRow("three digits") << 999.99 << "999.99";
+    QTest::newRow("four digits") << 1000.0 << "1,000.00";
+    QTest::newRow("five digits") << 50090.0 << "50,090.00";
+    QTest::newRow("six digits") << 999999.99 << "999,999.99";
+    QTest::newRow("carry to seven digits") << 999999.995 << "1,000,000.00";
+    QTest::newRow("eight digits") << 72792654.48 << "72,792,654.48";
+    QTest::newRow("beyond 15 digits") << 123456789012345678.0 << "123,456,789,012,346,000.00";
+    QTest::newRow("large power of ten") << 1e20 << "100,000,000,000,000,000,000.00";
+    QTest::newRow("negative half") << -24.125 << "-24.13";
+}
+
+void TestBodyMassIndex::format() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(vellora::FormatBodyMassIndex(value)), text);
+}
+
+void TestBodyMassIndex::sweep_data() {
+    QTest::addColumn<WeightUnit>("weightUnit");
+    QTest::addColumn<int>("weightItems"); // whole parts 0..n-1, each with .0 to .9
+    QTest::addColumn<HeightUnit>("heightUnit");
+    QTest::addColumn<int>("heightItems");
+    QTest::addColumn<int>("stride"); // every stride-th weight and height pair
+
+    QTest::newRow("kilograms x meters, all") << kKg << 501 << kM << 11 << 1;
+    QTest::newRow("pounds x inches, every 17th") << kLb << 1001 << kIn << 501 << 17;
+    QTest::newRow("kilograms x inches, every 29th") << kKg << 501 << kIn << 501 << 29;
+    QTest::newRow("pounds x meters, every 3rd") << kLb << 1001 << kM << 11 << 3;
+}
+
+void TestBodyMassIndex::sweep() {
+    QFETCH(WeightUnit, weightUnit);
+    QFETCH(int, weightItems);
+    QFETCH(HeightUnit, heightUnit);
+    QFETCH(int, heightItems);
+    QFETCH(int, stride);
+
+    const char *weightSuffix = weightUnit == kLb ? " Pounds" : " Kilograms";
+    const char *heightSuffix = heightUnit == kIn ? " Inches" : " Meters";
+    const std::int64_t weights = std::int64_t{weightItems} * 10;
+    const std::int64_t heights = std::int64_t{heightItems} * 10;
+    std::int64_t results = 0;
+    std::int64_t zeroHeights = 0;
+    std::vector<bool> weightSeen(static_cast<std::size_t>(weights));
+    std::vector<bool> heightSeen(static_cast<std::size_t>(heights));
+
+    // The list items and the texts expected back for them, prepared once.
+    struct Item {
+        std::string whole;
+        std::string tenths;
+        std::string entered;
+    };
+    const auto itemsOf = [](std::int64_t count, const char *suffix) {
+        std::vector<Item> items;
+        for (int i = 0; i < count; ++i) {
+            items.push_back({WholeItem(i), TenthsItem(i), ReferenceEnteredText(i, suffix)});
+        }
+        return items;
+    };
+    const std::vector<Item> weightList = itemsOf(weights, weightSuffix);
+    const std::vector<Item> heightList = itemsOf(heights, heightSuffix);
+
+    BmiSelection selection;
+    selection.weightUnit = weightUnit;
+    selection.heightUnit = heightUnit;
+    // A stride below the number of heights and sharing no factor with it still reaches every
+    // weight and every height.
+    for (std::int64_t pair = 0; pair < weights * heights; pair += stride) {
+        const int w = static_cast<int>(pair / heights);
+        const int h = static_cast<int>(pair % heights);
+        const Item &weightItem = weightList[static_cast<std::size_t>(w)];
+        const Item &heightItem = heightList[static_cast<std::size_t>(h)];
+        selection.weightWhole = weightItem.whole;
+        selection.weightTenths = weightItem.tenths;
+        selection.heightWhole = heightItem.whole;
+        selection.heightTenths = heightItem.tenths;
+
+        bool zeroHeight = false;
+        const double bmi = ReferenceBmi(weightUnit, w, heightUnit, h, &zeroHeight);
+        const vellora::BmiOutcome outcome = vellora::CalculateBodyMassIndex(selection);
+        weightSeen[static_cast<std::size_t>(w)] = true;
+        heightSeen[static_cast<std::size_t>(h)] = true;
+        const auto where = [&] {
+            return Describe(weightUnit, w, heightUnit, h);
+        };
+
+        if (zeroHeight) {
+            const BmiMessage *shown = std::get_if<BmiMessage>(&outcome);
+            if (shown == nullptr || shown->text != vellora::kCorrectHeightMessage) {
+                QFAIL(qPrintable(where() + QStringLiteral(": no height message")));
+            }
+            ++zeroHeights;
+            continue;
+        }
+        const BmiResult *result = std::get_if<BmiResult>(&outcome);
+        if (result == nullptr) {
+            QFAIL(qPrintable(where() + QStringLiteral(": unexpected message")));
+        }
+        if (result->bodyMassIndex != bmi) {
+            QFAIL(qPrintable(where() + QStringLiteral(": BMI %1, expected %2")
+                                           .arg(result->bodyMassIndex, 0, 'g', 17)
+                                           .arg(bmi, 0, 'g', 17)));
+        }
+        const std::string expectedText = ReferenceBmiText(bmi);
+        if (result->bodyMassIndexText != expectedText) {
+            QFAIL(qPrintable(where() + QStringLiteral(": BMI text %1, expected %2")
+                                           .arg(QString::fromStdString(result->bodyMassIndexText),
+                                                QString::fromStdString(expectedText))));
+        }
+        if (result->verdict != ReferenceVerdict(bmi)) {
+            QFAIL(qPrintable(where() + QStringLiteral(": verdict ") +
+                             QString::fromStdString(result->verdict)));
+        }
+        if (result->weightText != weightItem.entered || result->heightText != heightItem.entered) {
+            QFAIL(qPrintable(where() + QStringLiteral(": entered texts ") +
+                             QString::fromStdString(result->weightText) + QStringLiteral(", ") +
+                             QString::fromStdString(result->heightText)));
+        }
+        ++results;
+    }
+
+    const std::int64_t pairs = (weights * heights + stride - 1) / stride;
+    QCOMPARE(results + zeroHeights, pairs);
+    QVERIFY(zeroHeights > 0);
+    QVERIFY(std::find(weightSeen.begin(), weightSeen.end(), false) == weightSeen.end());
+    QVERIFY(std::find(heightSeen.begin(), heightSeen.end(), false) == heightSeen.end());
+}
+
+QTEST_APPLESS_MAIN(TestBodyMassIndex)
+#include "tst_bodymassindex.moc"
