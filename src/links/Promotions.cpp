@@ -3,6 +3,9 @@
 #include "links/LinkLabel.h"
 #include "shell/Design.h"
 
+#include <QBoxLayout>
+#include <QFrame>
+
 namespace vellora {
 
 QString FullBrandCaption() {
@@ -41,6 +44,30 @@ LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, W
     QObject::connect(label, &LinkLabel::clicked, label,
                      [&platform, link] { OpenWebLink(platform, link); });
     return label;
+}
+
+QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, const QString &caption,
+                        Platform &platform, QWidget *parent) {
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(frameName);
+    frame->setFrameShape(QFrame::StyledPanel);
+    LinkLabel *label = MakeWebLinkLabel(labelName, caption, WebLink::HomePage, platform, frame);
+    label->setFont(VerdanaFont(8.25, true, true));
+    label->setAlignment(Qt::AlignCenter);
+    (new QVBoxLayout(frame))->addWidget(label);
+    return frame;
+}
+
+void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &platform,
+                       QWidget *parent) {
+    for (LinkLabel *label : {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(spacing),
+                                              WebLink::CoBrand, platform, parent),
+                             MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
+                                              WebLink::FullyBranded, platform, parent)}) {
+        label->setWordWrap(true);
+        label->setFont(VerdanaFont(8.25, false, true));
+        layout->addWidget(label);
+    }
 }
 
 } // namespace vellora

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QBoxLayout;
+class QFrame;
 class QWidget;
 
 namespace vellora {
@@ -30,5 +32,14 @@ QString ForumBannerCaption();
 // A link label named objectName that opens the page when clicked.
 LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, WebLink link,
                             Platform &platform, QWidget *parent);
+
+// A framed, centred one-line banner (Frame2 with Label61 on the calculator windows) that opens
+// the home page.
+QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, const QString &caption,
+                        Platform &platform, QWidget *parent);
+
+// lblCobrand above lblFullBrand, appended to the layout.
+void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &platform,
+                       QWidget *parent);
 
 } // namespace vellora

@@ -48,14 +48,8 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &frmBodyMassIndexDisplay::mnuExit_Click);
 
-    auto *banner = new QFrame(body());
-    banner->setObjectName(QStringLiteral("Frame2"));
-    banner->setFrameShape(QFrame::StyledPanel);
-    auto *label61 = MakeWebLinkLabel(QStringLiteral("Label61"), DiscussionBoardBannerCaption(),
-                                     WebLink::HomePage, platform(), banner);
-    label61->setFont(VerdanaFont(8.25, true, true));
-    label61->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(banner))->addWidget(label61);
+    QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
+                                     DiscussionBoardBannerCaption(), platform(), body());
 
     auto *result = new QGroupBox(QStringLiteral("QV Free Body Mass Index Result"), body());
     result->setObjectName(QStringLiteral("Frame1"));
@@ -111,15 +105,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     bottom->setObjectName(QStringLiteral("Frame5"));
     bottom->setFrameShape(QFrame::StyledPanel);
     auto *promotions = new QVBoxLayout;
-    for (LinkLabel *label :
-         {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(CoBrandSpacing::FourBlanks),
-                           WebLink::CoBrand, platform(), bottom),
-          MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
-                           WebLink::FullyBranded, platform(), bottom)}) {
-        label->setWordWrap(true);
-        label->setFont(VerdanaFont(8.25, false, true));
-        promotions->addWidget(label);
-    }
+    AddBrandingLabels(promotions, CoBrandSpacing::FourBlanks, platform(), bottom);
     QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), bottom);
     setExitButton(exit);
     connect(exit, &QPushButton::clicked, this, &frmBodyMassIndexDisplay::cmdExit_Click);

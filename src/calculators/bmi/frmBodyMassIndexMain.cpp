@@ -89,14 +89,8 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &frmBodyMassIndexMain::mnuExit_Click);
 
-    auto *banner = new QFrame(body());
-    banner->setObjectName(QStringLiteral("Frame2"));
-    banner->setFrameShape(QFrame::StyledPanel);
-    auto *label61 = MakeWebLinkLabel(QStringLiteral("Label61"), DiscussionBoardBannerCaption(),
-                                     WebLink::HomePage, platform(), banner);
-    label61->setFont(VerdanaFont(8.25, true, true));
-    label61->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(banner))->addWidget(label61);
+    QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
+                                     DiscussionBoardBannerCaption(), platform(), body());
 
     auto *label1 = new QLabel(
         QStringLiteral("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a "
@@ -180,15 +174,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     promotions->setObjectName(QStringLiteral("Frame5"));
     promotions->setFrameShape(QFrame::StyledPanel);
     auto *promotionLayout = new QVBoxLayout(promotions);
-    for (LinkLabel *label :
-         {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(CoBrandSpacing::FourBlanks),
-                           WebLink::CoBrand, platform(), promotions),
-          MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
-                           WebLink::FullyBranded, platform(), promotions)}) {
-        label->setWordWrap(true);
-        label->setFont(VerdanaFont(8.25, false, true));
-        promotionLayout->addWidget(label);
-    }
+    AddBrandingLabels(promotionLayout, CoBrandSpacing::FourBlanks, platform(), promotions);
 
     auto *layout = new QVBoxLayout(body());
     layout->addWidget(banner);
