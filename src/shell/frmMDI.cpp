@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -156,7 +157,18 @@ frmMDI::frmMDI(Platform &platform)
     setWindowState(Qt::WindowMaximized);
 }
 
-frmMDI::~frmMDI() = default;
+// What the children do while QWidget's destructor tears them down must not reach frmMDI's
+// handlers any more: by then this part of the object is gone.
+frmMDI::~frmMDI() {
+    disconnect(focusWatch_);
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow *window : mdiArea_->subWindowList())
+        disconnect(window, nullptr, this, nullptr);
+    Picture6_->removeEventFilter(this);
+    picMain_->removeEventFilter(this);
+    for (QLabel *label : lblCaption_)
+        label->removeEventFilter(this);
+}
 
 void frmMDI::buildBannerStrip(QWidget *strip) {
     strip->setCursor(Qt::PointingHandCursor);
@@ -235,7 +247,7 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
     cmdMdiExit_->setShortcut(QKeySequence());
     exitShortcut_ = new QShortcut(QKeySequence::mnemonic(cmdMdiExit_->text()), this);
     connect(exitShortcut_, &QShortcut::activated, cmdMdiExit_, &QPushButton::animateClick);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         exitShortcut_->setEnabled(!(now && mdiArea_->isAncestorOf(now)));
     });
 }

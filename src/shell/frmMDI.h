@@ -120,6 +120,7 @@ private:
     QStackedWidget *menuBars_ = nullptr;
     SharedMenuBar *menu_ = nullptr;
     QShortcut *exitShortcut_ = nullptr;
+    QMetaObject::Connection focusWatch_;
     QWidget *Picture6_ = nullptr;
     LinkLabel *lblOrvantixBanner_ = nullptr;
     QWidget *picButtonContainer_ = nullptr;
