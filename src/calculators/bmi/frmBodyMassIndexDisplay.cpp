@@ -2,7 +2,6 @@
 
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
-#include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "shell/Design.h"

@@ -2,7 +2,6 @@
 
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
-#include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "platform/Platform.h"
@@ -76,13 +75,6 @@ struct frmBodyMassIndexMain::AreaDesign {
     UnitDesign second;
 };
 
-namespace {
-
-const char *const kWeightBack = "cmdBackWeight";
-const char *const kHeightBack = "cmdBackHeight";
-
-} // namespace
-
 frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"), MenuDesign(), 8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
@@ -111,7 +103,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
         "Select Category To Measure Weight",
         "fraEnterWeight",
         "Enter Weight",
-        kWeightBack,
+        "cmdBackWeight",
         "cmdOkWeight",
         {"optKG",
          "Kilograms",
@@ -133,7 +125,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
         "Select Category To Measure Height",
         "fraEnterHeight",
         "Enter Height",
-        kHeightBack,
+        "cmdBackHeight",
         "cmdOKHeight",
         {"optMeter",
          "Meters",
@@ -242,7 +234,7 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
     entry->addWidget(ok, 1, 1, Qt::AlignTop);
     entry->setColumnStretch(0, 1);
 
-    const bool weight = design.backButton == kWeightBack;
+    const bool weight = &area == &weight_;
     connect(back, &QPushButton::clicked, this,
             weight ? &frmBodyMassIndexMain::cmdBackWeight_Click
                    : &frmBodyMassIndexMain::cmdBackHeight_Click);
