@@ -1,7 +1,7 @@
 #include "calculators/CalculatorWindow.h"
 
 #include "links/SharedMenuBar.h"
-#include "shell/Design.h"
+#include "widgets/Design.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

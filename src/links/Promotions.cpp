@@ -1,7 +1,7 @@
 #include "links/Promotions.h"
 
-#include "links/LinkLabel.h"
-#include "shell/Design.h"
+#include "widgets/Design.h"
+#include "widgets/LinkLabel.h"
 
 #include <QBoxLayout>
 #include <QFrame>

@@ -1,8 +1,8 @@
 #include "links/frmAbout.h"
 
-#include "links/LinkLabel.h"
 #include "links/WebLink.h"
-#include "shell/Design.h"
+#include "widgets/Design.h"
+#include "widgets/LinkLabel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

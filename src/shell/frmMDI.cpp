@@ -1,13 +1,13 @@
 #include "shell/frmMDI.h"
 
 #include "calculators/CalculatorWindow.h"
-#include "links/LinkLabel.h"
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "links/WebLink.h"
 #include "platform/Platform.h"
-#include "shell/Design.h"
-#include "shell/GraphicalButton.h"
+#include "widgets/Design.h"
+#include "widgets/GraphicalButton.h"
+#include "widgets/LinkLabel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -6,8 +6,8 @@
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/frmAbout.h"
-#include "shell/Design.h"
 #include "shell/frmMDI.h"
+#include "widgets/Design.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

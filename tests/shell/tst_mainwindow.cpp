@@ -4,8 +4,8 @@
 
 #include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
-#include "shell/Design.h"
 #include "shell/frmMDI.h"
+#include "widgets/Design.h"
 
 #include <QLabel>
 #include <QMdiArea>

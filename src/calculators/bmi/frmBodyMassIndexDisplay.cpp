@@ -4,7 +4,7 @@
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
-#include "shell/Design.h"
+#include "widgets/Design.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

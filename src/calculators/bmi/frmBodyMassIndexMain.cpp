@@ -5,7 +5,7 @@
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "platform/Platform.h"
-#include "shell/Design.h"
+#include "widgets/Design.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "shell/GraphicalButton.h"
+#include "widgets/GraphicalButton.h"
 
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>

@@ -1,4 +1,4 @@
-#include "links/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "shell/Design.h"
+#include "widgets/Design.h"
 
 #include <QWidget>
 
