@@ -1,10 +1,4 @@
-#include "FakePlatform.h"
-#include "WidgetTest.h"
-
-#include "calculators/Calculators.h"
-#include "shell/frmMDI.h"
-
-#include <QtTest>
+#include "LauncherBenchmark.h"
 
 using namespace vellora;
 
@@ -15,18 +9,7 @@ class BmiOpenBenchmark : public QObject {
 
 private slots:
     void openFromLauncher() {
-        FakePlatform platform;
-        frmMDI main(platform);
-        RegisterCalculators(main);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        auto *button = main.findChild<QPushButton *>(QStringLiteral("cmdSelectOption_1"));
-        QBENCHMARK {
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCoreApplication::processEvents(); // paint it
-            test::SettleDeletions();
-        }
-        QVERIFY(main.openForm(CalculatorForm::BodyMassIndexMain));
+        test::BenchmarkLauncherOpen(kBodyMassIndex, CalculatorForm::BodyMassIndexMain);
     }
 };
 
