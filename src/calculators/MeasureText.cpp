@@ -24,10 +24,9 @@ bool AllZeros(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c == '0'; });
 }
 
-// A decimal number as written: sign, the digits before the point (leading zeros left out) and
-// the digits after it.
+// A decimal number of 0 or more as written: the digits before the point (leading zeros left
+// out) and the digits after it.
 struct DecimalText {
-    bool minus = false;
     std::string_view unsignedText; // digits and point, as typed
     std::string_view whole;
     std::string_view fraction;
@@ -35,6 +34,7 @@ struct DecimalText {
     bool isZero() const { return whole.empty() && AllZeros(fraction); }
 };
 
+// Blanks at either end are left out; a negative number is refused here for both readers.
 std::variant<DecimalText, MeasureProblem> SplitDecimal(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
@@ -43,11 +43,10 @@ std::variant<DecimalText, MeasureProblem> SplitDecimal(std::string_view text) {
     if (text.empty())
         return MeasureProblem::Empty;
 
-    DecimalText parts;
-    if (text.front() == '+' || text.front() == '-') {
-        parts.minus = text.front() == '-';
+    const bool minus = text.front() == '-';
+    if (minus || text.front() == '+')
         text.remove_prefix(1);
-    }
+    DecimalText parts;
     parts.unsignedText = text;
     const std::size_t point = text.find('.');
     parts.whole = text.substr(0, point);
@@ -59,6 +58,9 @@ std::variant<DecimalText, MeasureProblem> SplitDecimal(std::string_view text) {
         return MeasureProblem::NotANumber;
     while (!parts.whole.empty() && parts.whole.front() == '0')
         parts.whole.remove_prefix(1);
+    // "-0" and "-0.0" are 0; any other minus sign makes the number negative.
+    if (minus && !parts.isZero())
+        return MeasureProblem::Negative;
     return parts;
 }
 
@@ -69,8 +71,6 @@ std::variant<int, MeasureProblem> ReadWholeMeasure(std::string_view text) {
     if (const auto *problem = std::get_if<MeasureProblem>(&split))
         return *problem;
     const DecimalText &number = std::get<DecimalText>(split);
-    if (number.minus && !number.isZero())
-        return MeasureProblem::Negative;
     // Six digits or more are past the largest measurement, however the fraction rounds.
     if (number.whole.size() > 5)
         return MeasureProblem::TooLarge;
@@ -96,8 +96,6 @@ std::variant<double, MeasureProblem> ReadDecimalMeasure(std::string_view text) {
     if (const auto *problem = std::get_if<MeasureProblem>(&split))
         return *problem;
     const DecimalText &number = std::get<DecimalText>(split);
-    if (number.minus && !number.isZero())
-        return MeasureProblem::Negative;
 
     // from_chars reads the same in every locale, unlike strtod.
     double value = 0.0;

@@ -793,16 +793,7 @@ void WhrFrameWindowsTest::linksOpenTheirPages() {
     QFETCH(QString, control);
     QFETCH(QString, address);
     open(which);
-    auto *bar = qobject_cast<QMenuBar *>(main->currentMenuBar());
-    if (kind == "label") {
-        auto *label = in<QWidget>(control);
-        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    } else if (kind == "help") {
-        ChooseMenuItem(bar, "mnuHelp", control);
-    } else {
-        ClickBarEntry(bar, control);
-    }
+    UseWebLink(qobject_cast<QMenuBar *>(main->currentMenuBar()), window(), kind, control);
     QCOMPARE(platform.openedAddresses, QStringList{address});
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(window()->isVisible());
