@@ -103,7 +103,7 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
                                                      "starting any form of exercise or "
                                                      "medications."),
                                       result));
-    resultLayout->addStretch(2);
+    resultLayout->addStretch(1);
     resultLayout->addWidget(back, 0, Qt::AlignRight);
 
     setTabOrder(cboSex_, cboHeight_);
