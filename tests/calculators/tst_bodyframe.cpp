@@ -20,11 +20,8 @@ private slots:
     void classifies();
     void everyRowAtAndAroundItsBounds_data();
     void everyRowAtAndAroundItsBounds();
-    void heightListsFollowTheSex();
     void readsDecimalMeasures_data();
     void readsDecimalMeasures();
-    void calculatesFromBoxText_data();
-    void calculatesFromBoxText();
 };
 
 void BodyFrameTest::classifies_data() {
@@ -105,22 +102,6 @@ void BodyFrameTest::everyRowAtAndAroundItsBounds() {
     }
 }
 
-void BodyFrameTest::heightListsFollowTheSex() {
-    const auto &male = HeightBands(Sex::Male);
-    const auto &female = HeightBands(Sex::Female);
-    QCOMPARE(QString::fromLatin1(male[0]), QStringLiteral("5'2'' - 5'3''"));
-    QCOMPARE(QString::fromLatin1(male[1]), QStringLiteral("5'4'' - 5'7''"));
-    QCOMPARE(QString::fromLatin1(male[2]), QStringLiteral("5'8'' - 5'11''"));
-    QCOMPARE(QString::fromLatin1(male[3]), QStringLiteral("6'0'' - 6'3''"));
-    QCOMPARE(QString::fromLatin1(male[4]), QStringLiteral("6'4''"));
-    QCOMPARE(QString::fromLatin1(female[0]), QStringLiteral("4'10'' - 4'11''"));
-    QCOMPARE(QString::fromLatin1(female[1]), QStringLiteral("5'0'' - 5'3''"));
-    QCOMPARE(QString::fromLatin1(female[2]), QStringLiteral("5'4'' - 5'7''"));
-    QCOMPARE(QString::fromLatin1(female[3]), QStringLiteral("5'8'' - 5'11''"));
-    QCOMPARE(QString::fromLatin1(female[4]), QStringLiteral("6'0''"));
-    QCOMPARE(&HeightBands(SexFromListPosition(7)), &female);
-}
-
 void BodyFrameTest::readsDecimalMeasures_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value"); // -1 where refused
@@ -138,12 +119,8 @@ void BodyFrameTest::readsDecimalMeasures_data() {
     QTest::newRow("too small to tell from 0") << "0." + QString(400, '0') + "1" << 0.0 << ok;
     QTest::newRow("empty") << "" << -1.0 << P::Empty;
     QTest::newRow("blanks only") << "  " << -1.0 << P::Empty;
-    QTest::newRow("point alone") << "." << -1.0 << P::NotANumber;
     QTest::newRow("two points") << "2.5.1" << -1.0 << P::NotANumber;
-    QTest::newRow("exponent") << "1e3" << -1.0 << P::NotANumber;
-    QTest::newRow("hexadecimal") << "0x10" << -1.0 << P::NotANumber;
     QTest::newRow("comma decimal") << "2,75" << -1.0 << P::NotANumber;
-    QTest::newRow("infinity") << "inf" << -1.0 << P::NotANumber;
     QTest::newRow("not a number") << "nan" << -1.0 << P::NotANumber;
     QTest::newRow("10000 letters") << QString(10000, 'q') << -1.0 << P::NotANumber;
     QTest::newRow("negative") << "-2.5" << -1.0 << P::Negative;
@@ -161,44 +138,6 @@ void BodyFrameTest::readsDecimalMeasures() {
     } else {
         QCOMPARE(std::get<MeasureProblem>(reading), problem);
     }
-}
-
-void BodyFrameTest::calculatesFromBoxText_data() {
-    QTest::addColumn<Sex>("sex");
-    QTest::addColumn<int>("band");
-    QTest::addColumn<QString>("elbow");
-    QTest::addColumn<QString>("text"); // the sentence, or the message
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("medium") << Sex::Male << 0 << "2.875"
-                            << "You have a Medium Frame" << false;
-    QTest::newRow("small") << Sex::Female << 3 << "2"
-                           << "You have a Small Frame" << false;
-    QTest::newRow("25 inches") << Sex::Male << 0 << "25"
-                               << "You have a Large Frame" << false;
-    QTest::newRow("empty") << Sex::Male << 0 << ""
-                           << "Please enter the size of elbow in inches" << true;
-    QTest::newRow("blanks only") << Sex::Male << 0 << "   "
-                                 << "Please enter the size of elbow in inches" << true;
-    QTest::newRow("not a number")
-        << Sex::Male << 0 << "2.5.1"
-        << "Please enter the size of elbow in inches as a number, such as 2.75" << true;
-    QTest::newRow("negative") << Sex::Female << 2 << "-1"
-                              << "The size of elbow cannot be less than 0" << true;
-    QTest::newRow("too large") << Sex::Female << 2 << QString(400, '9')
-                               << "The size of elbow is too large to be read as a number" << true;
-}
-
-void BodyFrameTest::calculatesFromBoxText() {
-    QFETCH(Sex, sex);
-    QFETCH(int, band);
-    QFETCH(QString, elbow);
-    QFETCH(QString, text);
-    QFETCH(bool, refused);
-    const BodyFrameOutcome outcome = CalculateBodyFrame(sex, band, elbow.toStdString());
-    QCOMPARE(std::holds_alternative<BodyFrameRefusal>(outcome), refused);
-    const std::string said = refused ? std::get<BodyFrameRefusal>(outcome).message
-                                     : BodyFrameSentence(std::get<BodyFrameSize>(outcome));
-    QCOMPARE(QString::fromStdString(said), text);
 }
 
 QTEST_APPLESS_MAIN(BodyFrameTest)

@@ -116,16 +116,10 @@ void WaistHipRatioTest::readsWholeMeasures_data() {
     QTest::newRow("zeros then digits") << QString(10000, '0') + "85" << 85 << ok;
     QTest::newRow("empty") << "" << -1 << P::Empty;
     QTest::newRow("blanks only") << "   " << -1 << P::Empty;
-    QTest::newRow("letters") << "abc" << -1 << P::NotANumber;
-    QTest::newRow("point alone") << "." << -1 << P::NotANumber;
     QTest::newRow("two points") << "2.5.1" << -1 << P::NotANumber;
-    QTest::newRow("exponent") << "1e3" << -1 << P::NotANumber;
-    QTest::newRow("hexadecimal") << "0x10" << -1 << P::NotANumber;
     QTest::newRow("comma decimal") << "85,5" << -1 << P::NotANumber;
-    QTest::newRow("blank inside") << "8 5" << -1 << P::NotANumber;
     QTest::newRow("sign alone") << "-" << -1 << P::NotANumber;
     QTest::newRow("two signs") << "--5" << -1 << P::NotANumber;
-    QTest::newRow("infinity") << "inf" << -1 << P::NotANumber;
     QTest::newRow("arabic-indic digits") << QString::fromUtf8("٨٥") << -1 << P::NotANumber;
     QTest::newRow("10000 letters") << QString(10000, 'x') << -1 << P::NotANumber;
     QTest::newRow("negative") << "-5" << -1 << P::Negative;
@@ -147,6 +141,8 @@ void WaistHipRatioTest::readsWholeMeasures() {
         QCOMPARE(std::get<MeasureProblem>(reading), problem);
 }
 
+// The window tests go through every message; here, which box is asked about first, and that a
+// pasted decimal reaches the classification rounded.
 void WaistHipRatioTest::calculatesFromBoxTexts_data() {
     QTest::addColumn<Sex>("sex");
     QTest::addColumn<QString>("waist");
@@ -155,55 +151,22 @@ void WaistHipRatioTest::calculatesFromBoxTexts_data() {
     QTest::addColumn<int>("box");          // -1 for a result, else the box refused
     const int waist = int(WaistHipBox::Waist);
     const int hip = int(WaistHipBox::Hip);
-    QTest::newRow("result") << Sex::Male << "85"
-                            << "100"
-                            << "You are in Low Risk Zone" << -1;
-    QTest::newRow("pasted halves to even") << Sex::Male << "84.5"
-                                           << "99.5"
-                                           << "You are in Very Low Risk Zone" << -1;
-    QTest::newRow("female") << Sex::Female << "090"
-                            << " 100 "
-                            << "You are in Very High Risk Zone" << -1;
-    QTest::newRow("both empty") << Sex::Male << ""
-                                << ""
-                                << "Please enter size of your waist" << waist;
-    QTest::newRow("hip empty") << Sex::Male << "85"
-                               << ""
-                               << "Please enter size of your hip" << hip;
-    QTest::newRow("blank waist, bad hip") << Sex::Male << "  "
-                                          << "abc"
-                                          << "Please enter size of your waist" << waist;
-    QTest::newRow("bad waist, blank hip") << Sex::Male << "abc"
-                                          << "  "
-                                          << "Please enter size of your hip" << hip;
-    QTest::newRow("waist not a number")
-        << Sex::Male << "2.5.1"
-        << "100"
+    QTest::newRow("halves to even") << Sex::Male << "84.5"
+                                    << "99.5"
+                                    << "You are in Very Low Risk Zone" << -1;
+    QTest::newRow("half above to even") << Sex::Male << "85.5"
+                                        << "100"
+                                        << "You are in Low Risk Zone" << -1;
+    QTest::newRow("blank waist before bad hip") << Sex::Male << "  "
+                                                << "abc"
+                                                << "Please enter size of your waist" << waist;
+    QTest::newRow("blank hip before bad waist") << Sex::Male << "abc"
+                                                << "  "
+                                                << "Please enter size of your hip" << hip;
+    QTest::newRow("bad waist before bad hip")
+        << Sex::Female << "x"
+        << "0"
         << "Please enter size of your waist as a number of cms, such as 85" << waist;
-    QTest::newRow("both not numbers")
-        << Sex::Male << "x"
-        << "y"
-        << "Please enter size of your waist as a number of cms, such as 85" << waist;
-    QTest::newRow("hip not a number")
-        << Sex::Male << "85"
-        << "1e3"
-        << "Please enter size of your hip as a number of cms, such as 100" << hip;
-    QTest::newRow("waist negative") << Sex::Male << "-85"
-                                    << "100"
-                                    << "The size of your waist cannot be less than 0" << waist;
-    QTest::newRow("hip negative") << Sex::Male << "85"
-                                  << "-1"
-                                  << "The size of your hip cannot be less than 0" << hip;
-    QTest::newRow("waist too large")
-        << Sex::Male << "32768"
-        << "100"
-        << "The size of your waist cannot be more than 32767 cms" << waist;
-    QTest::newRow("hip too large") << Sex::Male << "85"
-                                   << "99999"
-                                   << "The size of your hip cannot be more than 32767 cms" << hip;
-    QTest::newRow("hip 0") << Sex::Male << "85"
-                           << "0"
-                           << "The size of your hip must be more than 0" << hip;
     QTest::newRow("hip rounding to 0") << Sex::Female << "0"
                                        << "0.5"
                                        << "The size of your hip must be more than 0" << hip;

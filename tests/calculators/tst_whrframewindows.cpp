@@ -4,6 +4,7 @@
 
 #include "calculators/Calculators.h"
 #include "calculators/StepCalculatorWindow.h"
+#include "links/Promotions.h"
 #include "shell/frmMDI.h"
 
 #include <QClipboard>
@@ -299,25 +300,6 @@ void WhrFrameWindowsTest::showsItsCaptionsAndNames_data() {
     };
     row("whr", "fraStep_0", "Personal Information");
     row("whr", "fraStep_1", "Ideal Waist Hip Ratio");
-    row("whr", "lblLabel_0", "Enter Gender");
-    row("whr", "lblLabel_1", "Enter Waist Measurement (in cms):");
-    row("whr", "lblLabel_2", "(Measure Your Waist Circumference At The Narrowest Part)");
-    row("whr", "lblLabel_3", "Enter Hip Measurement (in cms):");
-    row("whr", "lblLabel_4", "(Measure Your Hip Circumference At The widest Part)");
-    row("whr", "lblLabel_5",
-        "Welcome to the QV Ideal Waist Hip Ratio (WHR) Calculator. Knowing the ratio of the waist "
-        "and hip circumference helps one understand what his / her risk of getting a coronary "
-        "disease is like.");
-    row("whr", "lblLabel_6", "Thanks for using QV Ideal Waist Hip Ratio (WHR) Calculator.");
-    row("whr", "lblLabel_7",
-        "The Ideal Waist Hip Ratio (WHR) is one of the ways of knowing what are your chances of "
-        "suffering from a coronary disease is like.");
-    row("whr", "lblLabel_8",
-        "Knowing the Ideal Waist Hip Ratio (WHR) helps you understand if extra fat is stored "
-        "around your hips thus making you obese and more prone to heart diseases.");
-    row("whr", "lblLabel_9",
-        "This software is not the ultimate answer to your problems and only serves as a guide. "
-        "Please consult your physician before changing your diet.");
     row("whr", "cmdCalculate", "&Calculate My Ideal Waist Hip Ratio");
     row("whr", "cmdBack", "&Back");
     row("whr", "cboSex", "Sex");
@@ -325,29 +307,9 @@ void WhrFrameWindowsTest::showsItsCaptionsAndNames_data() {
     row("whr", "txtHip", "Hip in centimetres");
     row("frame", "fraStep_0", "");
     row("frame", "fraStep_1", "");
-    row("frame", "lblLabel_0", "Enter Gender");
-    row("frame", "lblLabel_11", "Enter Height");
-    row("frame", "lblLabel_6", "Instructions:");
-    row("frame", "lblLabel_1",
-        "1. Bend your forearm at 90 degrees so that it is parallel to your body.");
-    row("frame", "lblLabel_2", "2. Keep your palm turned up and fingers straight.");
     row("frame", "lblLabel_3",
         "3. With your other hand place your thumb and index finger on the two most prominent"
         "      bones of your elbow (on either side).");
-    row("frame", "lblLabel_4", "4. Measure this distance with a measuring tape.");
-    row("frame", "lblLabel_5", "5. Enter this value below.");
-    row("frame", "lblLabel_8", "Enter Elbow Measurement");
-    row("frame", "lblLabel_10", "inches");
-    row("frame", "lblLabel_13",
-        "Body Frame Size is one of the factors that is considered when calculating the ideal "
-        "body weight for a person. Know your body frame size to get a better idea about your "
-        "health.");
-    row("frame", "lblLabel_9",
-        "Body Frame Size is one of the factors that is considered when calculating the ideal "
-        "body weight for a person. The result will help you know what your body frame size and "
-        "accordingly help you decide whether you need to lose weight or vice versa.");
-    row("frame", "lblLabel_12",
-        "P.S Kindly consult your physician before starting any form of exercise or medications.");
     row("frame", "cmdCalculate", "&Get My Body Frame Size");
     row("frame", "cmdBack", "&Back");
     row("frame", "cboSex", "Sex");
@@ -358,9 +320,7 @@ void WhrFrameWindowsTest::showsItsCaptionsAndNames_data() {
             "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
             "Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
             "info on co-branding.");
-        row(which, "lblFullBrand",
-            "Home Business Opportunity. Start your own Internet business and make money online. "
-            "Get this software fully branded for your website. Click here for more details.");
+        row(which, "lblFullBrand", FullBrandCaption()); // inside fraFullBrand
     }
 }
 
@@ -453,66 +413,25 @@ void WhrFrameWindowsTest::filtersTypedCharacters_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("refused");
-    QTest::newRow("waist point") << "whr"
-                                 << "txtWaist"
-                                 << "85."
-                                 << "85" << 1;
-    QTest::newRow("waist comma") << "whr"
-                                 << "txtWaist"
-                                 << "8,5"
-                                 << "85" << 1;
-    QTest::newRow("hip blank") << "whr"
-                               << "txtHip"
-                               << "1 00"
-                               << "100" << 1;
-    QTest::newRow("hip minus and letter") << "whr"
-                                          << "txtHip"
-                                          << "-9x"
-                                          << "9" << 2;
-    QTest::newRow("waist Enter") << "whr"
-                                 << "txtWaist"
-                                 << "85<Enter>"
-                                 << "85" << 1;
-    QTest::newRow("hip Escape") << "whr"
-                                << "txtHip"
-                                << "7<Esc>"
-                                << "7" << 1;
-    QTest::newRow("waist copy, cut, paste") << "whr"
-                                            << "txtWaist"
-                                            << "85<Ctrl+C><Ctrl+X><Ctrl+V>"
-                                            << "85" << 3;
-    QTest::newRow("hip Ctrl+V as a letter") << "whr"
-                                            << "txtHip"
-                                            << "1<Ctrl+v>"
-                                            << "1" << 1;
-    QTest::newRow("editing keys pass") << "whr"
-                                       << "txtWaist"
-                                       << "851<Left><BS><Home><Del><End>2"
-                                       << "12" << 0;
-    QTest::newRow("elbow point") << "frame"
-                                 << "txtElbowInch"
-                                 << "2.75"
-                                 << "2.75" << 0;
-    QTest::newRow("elbow comma") << "frame"
-                                 << "txtElbowInch"
-                                 << "2,5"
-                                 << "25" << 1;
-    QTest::newRow("elbow two points") << "frame"
-                                      << "txtElbowInch"
-                                      << "2.5.1"
-                                      << "2.5.1" << 0;
-    QTest::newRow("elbow blank") << "frame"
-                                 << "txtElbowInch"
-                                 << " 3"
-                                 << "3" << 1;
-    QTest::newRow("elbow Enter, Escape") << "frame"
-                                         << "txtElbowInch"
-                                         << "3<Enter><Esc>"
-                                         << "3" << 2;
-    QTest::newRow("elbow paste shortcut") << "frame"
-                                          << "txtElbowInch"
-                                          << "<Ctrl+V>2"
-                                          << "2" << 1;
+    auto row = [](const char *tag, const char *which, const char *box, const char *keys,
+                  const char *text, int refused) {
+        QTest::newRow(tag) << which << box << keys << text << refused;
+    };
+    row("waist point", "whr", "txtWaist", "85.", "85", 1);
+    row("waist comma", "whr", "txtWaist", "8,5", "85", 1);
+    row("hip blank", "whr", "txtHip", "1 00", "100", 1);
+    row("hip minus and letter", "whr", "txtHip", "-9x", "9", 2);
+    row("waist Enter", "whr", "txtWaist", "85<Enter>", "85", 1);
+    row("hip Escape", "whr", "txtHip", "7<Esc>", "7", 1);
+    row("waist copy, cut, paste", "whr", "txtWaist", "85<Ctrl+C><Ctrl+X><Ctrl+V>", "85", 3);
+    row("hip Ctrl+V as a letter", "whr", "txtHip", "1<Ctrl+v>", "1", 1);
+    row("editing keys pass", "whr", "txtWaist", "851<Left><BS><Home><Del><End>2", "12", 0);
+    row("elbow point", "frame", "txtElbowInch", "2.75", "2.75", 0);
+    row("elbow comma", "frame", "txtElbowInch", "2,5", "25", 1);
+    row("elbow two points", "frame", "txtElbowInch", "2.5.1", "2.5.1", 0);
+    row("elbow blank", "frame", "txtElbowInch", " 3", "3", 1);
+    row("elbow Enter, Escape", "frame", "txtElbowInch", "3<Enter><Esc>", "3", 2);
+    row("elbow paste shortcut", "frame", "txtElbowInch", "<Ctrl+V>2", "2", 1);
 }
 
 void WhrFrameWindowsTest::filtersTypedCharacters() {
