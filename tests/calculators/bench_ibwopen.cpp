@@ -1,16 +1,16 @@
 #include "LauncherBenchmark.h"
 
-using namespace vellora;
+#include <QtTest>
 
-// How long a click on the "Ideal Body Weight Calculator" launcher button takes to put a fresh
-// input window on screen (the earlier one is closed by the same click).
+// A click on the "Ideal Body Weight Calculator" launcher button, to a fresh input window on
+// screen.
 class IbwOpenBenchmark : public QObject {
     Q_OBJECT
 
 private slots:
     void openFromLauncher() {
-        test::BenchmarkLauncherOpen(kIdealBodyWeight,
-                                    CalculatorForm::IdealBodyWeightCalculatorMain);
+        vellora::test::BenchmarkLauncherOpen(
+            "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
     }
 };
 

@@ -1,5 +1,8 @@
 #pragma once
 
+// How long a click on a launcher button takes to put a fresh input window on screen (the
+// earlier one is closed by the same click).
+
 #include "FakePlatform.h"
 #include "WidgetTest.h"
 
@@ -7,28 +10,24 @@
 #include "shell/frmMDI.h"
 
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 
 namespace vellora::test {
 
-// Times a click on the launcher button with that index: the click closes the calculator the
-// previous round opened and puts a fresh input window on screen; each round ends with the
-// window painted and the closed one deleted.
-inline void BenchmarkLauncherOpen(int launcherIndex, CalculatorForm inputForm) {
+inline void BenchmarkLauncherOpen(const char *button, CalculatorForm form) {
     FakePlatform platform;
     frmMDI main(platform);
     RegisterCalculators(main);
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
-    auto *button =
-        main.findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(launcherIndex));
-    QVERIFY(button);
+    auto *launcher = main.findChild<QPushButton *>(QString::fromLatin1(button));
+    QVERIFY(launcher);
     QBENCHMARK {
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(launcher, Qt::LeftButton);
         QCoreApplication::processEvents(); // paint it
         SettleDeletions();
     }
-    QVERIFY(main.openForm(inputForm));
+    QVERIFY(main.openForm(form));
 }
 
 } // namespace vellora::test
