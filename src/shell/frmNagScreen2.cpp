@@ -174,6 +174,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(heading);
+    layout->addSpacing(6);
     layout->addWidget(frame6);
     layout->addWidget(frame2);
     layout->addLayout(bottom);

@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include <memory>
-
 using namespace vellora;
 using namespace vellora::test;
 
@@ -146,7 +144,6 @@ void ExitWindowTest::supportMessageFollowsTheRandomNumber_data() {
     QTest::newRow("0") << 0.0 << 0;
     QTest::newRow("just under a quarter") << 0.2499999 << 0;
     QTest::newRow("a quarter") << 0.25 << 1;
-    QTest::newRow("a half") << 0.5 << 2;
     QTest::newRow("three quarters") << 0.75 << 3;
     QTest::newRow("just under 1") << 0.9999999 << 3;
 }
@@ -195,11 +192,6 @@ void ExitWindowTest::placeholdersMakeWayAndComeBack_data() {
                                                      << ""
                                                      << "Friend's Name"
                                                      << "Friend's Name";
-    QTest::newRow("lower case is not the placeholder") << "txtFriendEmail"
-                                                       << "friend's email address"
-                                                       << ""
-                                                       << "friend's email address"
-                                                       << "friend's email address";
 }
 
 void ExitWindowTest::placeholdersMakeWayAndComeBack() {
@@ -232,8 +224,6 @@ void ExitWindowTest::emailBoxesRefuseBlanks_data() {
                                  << "ab@c.d" << 3;
     QTest::newRow("name keeps blanks") << "txtName"
                                        << " a b@c.d " << 0;
-    QTest::newRow("message keeps blanks") << "txtMessage"
-                                          << " a b@c.d " << 0;
 }
 
 void ExitWindowTest::emailBoxesRefuseBlanks() {
@@ -277,9 +267,6 @@ void ExitWindowTest::submitChecksInOrder_data() {
         << QStringList{"Ann", "a@b.c", "Your Message", "", "b@c.d"} << "Please Enter Your Message";
     QTest::newRow("friend's name empty")
         << QStringList{"Ann", "a@b.c", "Hi", "", "b@c.d"} << "Please Enter Your Friend's Name";
-    QTest::newRow("friend's name placeholder")
-        << QStringList{"Ann", "a@b.c", "Hi", "Friend's Name", "b@c.d"}
-        << "Please Enter Your Friend's Name";
     QTest::newRow("capitals make e-mails distinct")
         << QStringList{"Ann", "A@b.c", "Hi", "Bob", "a@b.c"} << ok;
     QTest::newRow("shortest e-mails pass") << QStringList{"Ann", "@.", "Hi", "Bob", ".@"} << ok;
@@ -308,7 +295,6 @@ void ExitWindowTest::submitChecksInOrder() {
 
 void ExitWindowTest::addressCarriesExactlyWhatWasTyped_data() {
     QTest::addColumn<QStringList>("values");
-    QTest::newRow("plain") << QStringList{"Ann", "ann@x.org", "Hello", "Bob", "bob@y.org"};
     QTest::newRow("query delimiters")
         << QStringList{"Ann & Co=1", "a+tag@x.org", "50% off #1 & more=yes", "B&B", "b=b@y.org"};
     QTest::newRow("blanks and plus")
