@@ -589,16 +589,7 @@ void BmiWindowsTest::linksOpenTheirPages() {
         window = display();
     }
     const QString before = onResult ? QString() : snapshot();
-    if (kind == "label") {
-        auto *label = in<QWidget>(window, control);
-        QVERIFY(label);
-        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    } else if (kind == "help") {
-        ChooseMenuItem(qobject_cast<QMenuBar *>(main->currentMenuBar()), "mnuHelp", control);
-    } else {
-        ClickBarEntry(qobject_cast<QMenuBar *>(main->currentMenuBar()), control);
-    }
+    UseWebLink(qobject_cast<QMenuBar *>(main->currentMenuBar()), window, kind, control);
     QCOMPARE(platform.openedAddresses, QStringList{address});
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(window->isVisible());
