@@ -3,6 +3,7 @@
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
 #include "links/Promotions.h"
 #include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,7 +14,7 @@ namespace vellora {
 namespace {
 
 QLabel *AddLabel(QVBoxLayout *layout, const char *name, const char *text, const QFont &font) {
-    auto *label = new QLabel(QString::fromLatin1(text), layout->parentWidget());
+    auto *label = new MeasuredLabel(QString::fromLatin1(text), layout->parentWidget());
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);

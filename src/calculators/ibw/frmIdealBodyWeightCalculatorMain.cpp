@@ -5,6 +5,7 @@
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -65,7 +66,7 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
 
-    auto *label4 = new QLabel(
+    auto *label4 = new MeasuredLabel(
         QStringLiteral("Welcome to the QV Ideal Body Weight Calculator. Knowing the ideal weight "
                        "helps you decide whether you should go on a diet or not."),
         body());
