@@ -31,56 +31,15 @@ EOF
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
 
-# A display of our own, away from the low numbers that desktops and other test runs take.
-xvfb=
-for number in $(shuf -i 630-639); do
-    [[ -e /tmp/.X$number-lock ]] && continue
-    Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 50); do
-        xdpyinfo -display ":$number" >/dev/null 2>&1 && break
-        kill -0 "$xvfb" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$xvfb" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1; then
-        export DISPLAY=:$number
-        break
-    fi
-    kill "$xvfb" 2>/dev/null
-    xvfb=
-done
-if [[ -z $xvfb ]]; then
-    echo "FAILED: no X display could be started"
-    exit 1
-fi
-eval "$(dbus-launch --sh-syntax)"
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+source "$(dirname "$0")/x_session.sh"
 pid=
 cleanup() {
     [[ -n $pid ]] && kill -9 "$pid" 2>/dev/null
-    kill "$wm" "$DBUS_SESSION_BUS_PID" "$xvfb" 2>/dev/null
+    stop_x_session
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-passes=0
-failures=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
+start_x_session 630 639 || { echo "FAILED: no X display could be started"; exit 1; }
 
 # Starts the program on the given day under the given regional settings, in the current home.
 start() { # day, locale
@@ -197,5 +156,4 @@ printf '[Settings]\nGxudwlrq=vrrq\n' > "$(settings_file)"
 starts_silently 2026-12-20 en_US.UTF-8 "a stored value that is no date"
 check "the value that is no date is left as it was" grep -qx 'Gxudwlrq=vrrq' "$(settings_file)"
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+report_checks
