@@ -3,8 +3,8 @@
 // What every calculator window has in common: it is a child of frmMDI, has its own row of the
 // shared menu bar (which frmMDI shows in its menu area while the window is the current one), places
 // itself at the top of the child area centred on the screen, closes when Enter or Escape reaches it
-// unhandled (its Exit button is both default and cancel button), and gives the launcher panel back
-// when it unloads.
+// unhandled if it has an Exit button (set with setExitButton, both default and cancel button), and
+// gives the launcher panel back when it unloads.
 
 #include "links/SharedMenuBar.h"
 #include "shell/frmMDI.h"

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 #include <chrono>
 #include <cstdio>
@@ -67,8 +68,17 @@ double QtPlatform::randomNumber() {
 }
 
 void QtPlatform::keepAboveOthers(QWidget *window) {
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
-    window->setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Nothing here activates the window; showing it later does, as showing any window does.
+    // A window already on screen takes the hint through its native window, which keeps its place
+    // and size: QWidget::setWindowFlags would hide it and create it anew.
+    const Qt::WindowFlags flags = window->windowFlags() | Qt::WindowStaysOnTopHint;
+    QWindow *native = window->windowHandle();
+    if (native && window->isVisible()) {
+        window->overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        window->setWindowFlags(flags);
+    }
 }
 
 namespace {

@@ -4,12 +4,44 @@
 #include "links/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "shell/frmMDI.h"
+#include "shell/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
 
 namespace vellora {
+
+namespace {
+
+// The session manager's last word to a program ("die": the user is logging off or the system
+// is going down) reaches the application as a Quit event; the program then leaves the way a
+// user would make it leave, and ends before Qt would start closing windows on its own.
+// The earlier request to save (commitDataRequest) is left alone: it also comes for a mere
+// checkpoint of the session, and this program has nothing to save.
+class SessionEndWatch final : public QObject {
+public:
+    SessionEndWatch(frmMDI &main, Platform &platform)
+        : QObject(&main)
+        , main_(main)
+        , platform_(platform) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (watched != qApp || event->type() != QEvent::Quit)
+            return false;
+        EndSession(main_, platform_);
+        return true;
+    }
+
+private:
+    frmMDI &main_;
+    Platform &platform_;
+};
+
+} // namespace
 
 std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
     if (platform.earlierCopyRunning()) {
@@ -23,12 +55,17 @@ std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
 
     auto main = std::make_unique<frmMDI>(platform);
     RegisterCalculators(*main);
-    // Once the frame has closed (and with it the calculators), the program ends.
-    QObject::connect(
-        main.get(), &frmMDI::unloaded, main.get(), [&platform] { EndProgram(platform); },
-        Qt::QueuedConnection);
+    new SessionEndWatch(*main, platform);
     main->show();
     return main;
+}
+
+void EndSession(frmMDI &main, Platform &platform) {
+    main.close(); // runs its unload, unless the user closed it already
+    if (frmNagScreen2 *exitWindow = main.exitWindow())
+        exitWindow->close(); // its unload ends the program
+    else
+        EndProgram(platform);
 }
 
 void EndProgram(Platform &platform) {

@@ -7,8 +7,10 @@
 // panel picMain visible again; frmMDI itself only ever hides the panel, when it opens a
 // calculator. The menu area shows the menu bar of the current calculator window, or frmMDI's
 // own when none is open, as one menu bar for the whole frame. The launcher buttons reach the
-// calculators through registerCalculator(), so the shell knows no calculator by name. Closing
-// frmMDI closes the calculators and emits unloaded().
+// calculators through registerCalculator(), so the shell knows no calculator by name.
+// Closing frmMDI, by whatever means, runs MDIForm_Unload once: the calculators close, frmMDI goes,
+// and the exit window frmNagScreen2 is shown in its place. Nothing is asked and nothing is saved;
+// the program ends only when the exit window closes (EndProgram).
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,6 +28,7 @@ namespace vellora {
 
 class CalculatorWindow;
 class LinkLabel;
+class frmNagScreen2;
 class Platform;
 class SharedMenuBar;
 
@@ -80,11 +83,15 @@ public:
     // Shows the window in the child area and makes it the current one.
     void showForm(CalculatorWindow *window);
 
+    // The exit window once MDIForm_Unload has shown it, until it is gone.
+    frmNagScreen2 *exitWindow() const;
+
     QWidget *launcherPanel() const;
     QWidget *currentMenuBar() const;
     void setLauncherPanelVisible(bool visible);
 
 signals:
+    // MDIForm_Unload has run: the calculators are closed and the exit window is up.
     void unloaded();
 
 public slots:
@@ -107,6 +114,9 @@ private:
     void MDIForm_Unload();
     void adoptForm(CalculatorWindow *window);
     void showCurrentMenuBar();
+    // The texts on the launcher panel that open a calculator, and which one (-1: none).
+    static int CalculatorOfCaption(int captionIndex);
+    QWidget *buildStrips();
     void buildBannerStrip(QWidget *strip);
     void buildButtonStrip(QWidget *strip);
     void buildLauncherPanel(QWidget *panel);
@@ -116,6 +126,7 @@ private:
     std::array<Launcher, kLauncherCount> launchers_;
     std::array<QPointer<CalculatorWindow>, kCalculatorFormCount> forms_;
     bool unloading_ = false;
+    QPointer<frmNagScreen2> exitWindow_;
 
     QStackedWidget *menuBars_ = nullptr;
     SharedMenuBar *menu_ = nullptr;

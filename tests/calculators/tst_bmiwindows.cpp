@@ -5,8 +5,10 @@
 #include "calculators/Calculators.h"
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
+#include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/frmNagScreen2.h"
 #include "widgets/Design.h"
 
 #include <QAbstractItemView>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QtTest>
 
 #include <memory>
@@ -67,6 +70,7 @@ private slots:
     void linksOpenTheirPages();
     void menuRowsDifferAsDesigned();
     void aboutLeavesWindowUnchanged();
+    void closingMainWindowClosesBothWithoutQuestion_data();
     void closingMainWindowClosesBothWithoutQuestion();
 
 private:
@@ -585,16 +589,7 @@ void BmiWindowsTest::linksOpenTheirPages() {
         window = display();
     }
     const QString before = onResult ? QString() : snapshot();
-    if (kind == "label") {
-        auto *label = in<QWidget>(window, control);
-        QVERIFY(label);
-        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-    } else if (kind == "help") {
-        ChooseMenuItem(qobject_cast<QMenuBar *>(main->currentMenuBar()), "mnuHelp", control);
-    } else {
-        ClickBarEntry(qobject_cast<QMenuBar *>(main->currentMenuBar()), control);
-    }
+    UseWebLink(qobject_cast<QMenuBar *>(main->currentMenuBar()), window, kind, control);
     QCOMPARE(platform.openedAddresses, QStringList{address});
     QVERIFY(platform.messages.isEmpty());
     QVERIFY(window->isVisible());
@@ -654,17 +649,44 @@ void BmiWindowsTest::aboutLeavesWindowUnchanged() {
     QCOMPARE(snapshot(), before);
 }
 
+void BmiWindowsTest::closingMainWindowClosesBothWithoutQuestion_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "button";
+    QTest::newRow("File > Exit") << "menu";
+    QTest::newRow("close box") << "close";
+}
+
 void BmiWindowsTest::closingMainWindowClosesBothWithoutQuestion() {
+    QFETCH(QString, how);
     openBmi();
     run({"kg", "m", "cmbMeter=1"});
     QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
     QPointer<frmBodyMassIndexDisplay> result = display();
+    QVERIFY(result && result->isVisible());
     QSignalSpy unloaded(main.get(), &frmMDI::unloaded);
-    Click(main.get(), "cmdMdiExit");
-    QCOMPARE(unloaded.count(), 1);
+    if (how == "button")
+        Click(main.get(), "cmdMdiExit");
+    else if (how == "menu") // the frame's own File menu, behind the result window's
+        qobject_cast<SharedMenuBar *>(main->findChild<QStackedWidget *>("menuBars")->widget(0))
+            ->fileItem("mnuExit")
+            ->trigger();
+    else
+        main->close();
+    QTRY_COMPARE(unloaded.count(), 1);
     QTRY_VERIFY(!inputWindow && !result);
+    QVERIFY(!main->isVisible());
     QVERIFY(platform.messages.isEmpty());
+    // The exit window takes over, and the program goes on until it closes.
+    const auto shown = [] {
+        int count = 0;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            count += window->isVisible() && window->objectName() == "frmNagScreen2";
+        return count;
+    };
+    QCOMPARE(shown(), 1);
+    QVERIFY(main->exitWindow() && main->exitWindow()->isVisible());
+    QCOMPARE(platform.endProcessCalls, 0);
 }
 
 QTEST_MAIN(BmiWindowsTest)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real program under a private X server with a window manager and drives it as a
 # user would: a second copy is refused with its message, a copy killed with SIGKILL does not
-# block the next start, two copies started at once end with one main window, and a clean
-# shut-down lets the next start through.
+# block the next start, two copies started at once end with one main window, and closing the
+# main window brings up the exit window above all others, whose closing ends the program and
+# lets the next start through.
 set -uo pipefail
 program=$1
 work=$(mktemp -d)
@@ -54,7 +55,7 @@ shown() {
 # A first copy shows its main window and no message.
 first=$(start)
 pids+=("$first")
-check "first copy shows the main window" has_window "$first" 'Vellora v1.20' 20
+check "first copy shows the main window" has_window "$first" 'Vellora v1.20' 30
 check "first copy shows no message" lacks_window $first 'Vellora'
 
 # A second copy shows "Application is already running" and nothing else, then ends on OK.
@@ -96,15 +97,65 @@ refused=$b
 box=$(windows_of "$refused" 'Vellora') && press_ok "$box"
 check "the refused copy ends" ended "$refused" 10
 
-# A clean shut-down releases the claim: the next start is not refused.
-main=$(windows_of "$survivor" 'Vellora v1.20' | head -n 1)
-xdotool windowactivate --sync "$main" >/dev/null 2>&1
-xdotool windowfocus --sync "$main" >/dev/null 2>&1
-xdotool key --clearmodifiers alt+e
-check "the main window's Exit ends the program" ended "$survivor" 10
+# Closing the main window by its close box (through the window manager, as the close box does)
+# leaves the exit window, above all others and with the focus; the program runs on.
+exit_window_of() { # pid, main window: the other visible window of that title
+    local found
+    for _ in $(seq 100); do
+        found=$(windows_of "$1" 'Vellora v1.20' | grep -vx "$2" | head -n 1)
+        [[ -n $found ]] && { echo "$found"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+active() { [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]; }
+main_gone() { # pid, main window
+    for _ in $(seq 50); do
+        windows_of "$1" 'Vellora v1.20' | grep -qx "$2" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+close_main() { # pid, how: "close box" or "Alt+E"; prints the main window
+    local main
+    main=$(windows_of "$1" 'Vellora v1.20' 10 | head -n 1)
+    xdotool windowactivate --sync "$main" >/dev/null 2>&1
+    if [[ $2 == Alt+E ]]; then
+        xdotool key --clearmodifiers alt+e
+    else
+        wmctrl -i -c "$main"
+    fi
+    echo "$main"
+}
+
+main=$(close_main "$survivor" 'close box')
+check "the main window's close box takes it away" main_gone "$survivor" "$main"
+exit_window=$(exit_window_of "$survivor" "$main")
+check "the main window's close box shows the exit window" test -n "$exit_window"
+check "the exit window stays above all others" above "$exit_window"
+check "the exit window has the focus" active "$exit_window"
+sleep 1
+check "the program runs on with the exit window" alive "$survivor"
+wmctrl -i -c "$exit_window"
+check "the exit window's close box ends the program" ended "$survivor" 10
 next=$(start)
 pids+=("$next")
-check "start after a clean shut-down shows the main window" has_window "$next" 'Vellora v1.20' 20
-check "start after a clean shut-down shows no message" lacks_window $next 'Vellora'
+check "start after closing the exit window shows the main window" \
+    has_window "$next" 'Vellora v1.20' 20
+check "start after closing the exit window shows no message" lacks_window $next 'Vellora'
+
+# The same by keyboard alone: Alt+E on the main window, then Alt+X on the exit window.
+main=$(close_main "$next" 'Alt+E')
+check "the main window's Alt+E takes it away" main_gone "$next" "$main"
+exit_window=$(exit_window_of "$next" "$main")
+check "Alt+E shows the exit window" test -n "$exit_window"
+check "the exit window has the focus after Alt+E" active "$exit_window"
+xdotool key --clearmodifiers alt+x
+check "the exit window's Alt+X ends the program" ended "$next" 10
+last=$(start)
+pids+=("$last")
+check "start after Alt+X shows the main window" has_window "$last" 'Vellora v1.20' 20
+check "start after Alt+X shows no message" lacks_window $last 'Vellora'
 
 report_checks

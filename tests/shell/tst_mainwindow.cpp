@@ -5,6 +5,7 @@
 #include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
 #include "shell/frmMDI.h"
+#include "shell/frmNagScreen2.h"
 #include "widgets/Design.h"
 
 #include <QLabel>
@@ -311,6 +312,7 @@ void MainWindowTest::exitButtonAndFileExitClose() {
         Click(main.get(), "cmdMdiExit");
     QTRY_COMPARE(unloaded.count(), 1);
     QVERIFY(!main->isVisible());
+    QVERIFY(main->exitWindow() && main->exitWindow()->isVisible());
     QVERIFY(platform.messages.isEmpty());
 }
 

@@ -1,8 +1,10 @@
 #include "FakePlatform.h"
 #include "WidgetTest.h"
 
+#include "calculators/CalculatorWindow.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
+#include "shell/frmNagScreen2.h"
 
 #include <QMdiArea>
 #include <QtTest>
@@ -20,6 +22,7 @@ private slots:
     void firstCopyShowsMaximisedLauncher();
     void closingTheMainWindowEndsTheProgram_data();
     void closingTheMainWindowEndsTheProgram();
+    void endOfSessionLeavesThroughBothUnloads();
     void endProgramClosesEveryOpenWindow();
 };
 
@@ -55,22 +58,56 @@ void StartupTest::firstCopyShowsMaximisedLauncher() {
 }
 
 void StartupTest::closingTheMainWindowEndsTheProgram_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("close box") << "close";
-    QTest::newRow("Exit button") << "button";
+    QTest::addColumn<QString>("mainBy");
+    QTest::addColumn<QString>("exitBy");
+    QTest::newRow("close box, then close box") << "close"
+                                               << "close";
+    QTest::newRow("Exit button, then Exit button") << "cmdMdiExit"
+                                                   << "cmdClose";
+    QTest::newRow("close box, then Exit button") << "close"
+                                                 << "cmdClose";
 }
 
+// The main window's close only brings up the exit window; closing that one ends the program.
 void StartupTest::closingTheMainWindowEndsTheProgram() {
-    QFETCH(QString, how);
+    QFETCH(QString, mainBy);
+    QFETCH(QString, exitBy);
     FakePlatform platform;
     const auto main = RunStartup(platform);
     QVERIFY(main);
-    if (how == "close")
+    if (mainBy == "close")
         main->close();
     else
-        Click(main.get(), "cmdMdiExit");
-    QTRY_COMPARE(platform.endProcessCalls, 1);
+        Click(main.get(), qPrintable(mainBy));
     QVERIFY(!main->isVisible());
+    QPointer<frmNagScreen2> exitWindow = main->exitWindow();
+    QVERIFY(exitWindow && exitWindow->isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(platform.endProcessCalls, 0);
+
+    if (exitBy == "close")
+        exitWindow->close();
+    else
+        Click(exitWindow, qPrintable(exitBy));
+    QCOMPARE(platform.endProcessCalls, 1);
+    QTRY_VERIFY(!exitWindow);
+    QVERIFY(platform.messages.isEmpty());
+}
+
+// The session manager's last word arrives as the application's Quit event.
+void StartupTest::endOfSessionLeavesThroughBothUnloads() {
+    FakePlatform platform;
+    const auto main = RunStartup(platform);
+    Click(main.get(), "cmdSelectOption_1");
+    QPointer<QWidget> calculator = main->openForm(CalculatorForm::BodyMassIndexMain);
+    QVERIFY(calculator);
+    QSignalSpy unloaded(main.get(), &frmMDI::unloaded);
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(platform.endProcessCalls, 1);
+    QVERIFY(!main->isVisible());
+    QTRY_VERIFY(!calculator && !main->exitWindow());
     QVERIFY(platform.messages.isEmpty());
 }
 

@@ -41,4 +41,21 @@ inline void ChooseMenuItem(QMenuBar *bar, const QString &menuName, const QString
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
 }
 
+// Runs a web-link command as a user does: kind "label" clicks the window's label of that name
+// (which shows the pointing hand), "help" chooses the item from the Help menu, "bar" clicks the
+// entry on the bar itself.
+inline void UseWebLink(QMenuBar *bar, QWidget *window, const QString &kind,
+                       const QString &control) {
+    if (kind == "label") {
+        auto *label = window->findChild<QWidget *>(control);
+        QVERIFY2(label, qPrintable(control));
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    } else if (kind == "help") {
+        ChooseMenuItem(bar, QStringLiteral("mnuHelp"), control);
+    } else {
+        ClickBarEntry(bar, control);
+    }
+}
+
 } // namespace vellora::test

@@ -1,0 +1,123 @@
+#include "calculators/StepCalculatorWindow.h"
+
+#include "links/Promotions.h"
+#include "widgets/Design.h"
+#include "widgets/LinkLabel.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+MenuBarDesign MenuDesign() {
+    MenuBarDesign menu;
+    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
+    menu.firstSeparator = QStringLiteral("mnuSep1");
+    menu.secondSeparator = QStringLiteral("mnuSep2");
+    menu.updateCaption = QStringLiteral("Check for Software &Update");
+    menu.makeMoneyName = QStringLiteral("mnuMakeMoney");
+    return menu;
+}
+
+} // namespace
+
+StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
+                                           double widthTwips, const QString &inputCaption,
+                                           const QString &resultCaption)
+    : CalculatorWindow(mdi, form, caption, MenuDesign(), widthTwips, 0) {
+    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &StepCalculatorWindow::mnuExit_Click);
+
+    QFrame *banner = MakeBannerFrame(QStringLiteral("fraLabel14"), QStringLiteral("Label14"),
+                                     VisitHomePageBannerCaption(), platform(), body());
+    // The banner names a web address, which may be longer than the window is wide.
+    banner->findChild<QLabel *>(QStringLiteral("Label14"))->setWordWrap(true);
+
+    // A stack is as large as its largest page and shows one page at a time.
+    fraStep_ = new QStackedWidget(body());
+    for (const QString &panelCaption : {inputCaption, resultCaption}) {
+        auto *panel = new QGroupBox(panelCaption);
+        panel->setObjectName(QStringLiteral("fraStep_%1").arg(fraStep_->count()));
+        fraStep_->addWidget(panel);
+    }
+
+    auto promotion = [this](const char *name, const QString &text, WebLink link, QWidget *parent) {
+        LinkLabel *label =
+            MakeWebLinkLabel(QString::fromLatin1(name), text, link, platform(), parent);
+        label->setWordWrap(true);
+        label->setFont(VerdanaFont(8.25, false, true));
+        return label;
+    };
+    auto *promotions = new QFrame(body());
+    promotions->setObjectName(QStringLiteral("fraPromotions"));
+    promotions->setFrameShape(QFrame::StyledPanel);
+    auto *promotionLayout = new QVBoxLayout(promotions);
+    promotionLayout->addWidget(promotion("lblCobrand", CoBrandCaption(CoBrandSpacing::FourBlanks),
+                                         WebLink::CoBrand, promotions));
+    auto *fraFullBrand = new QFrame(promotions);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    auto *fullBrandLayout = new QVBoxLayout(fraFullBrand);
+    fullBrandLayout->setContentsMargins(0, 0, 0, 0);
+    fullBrandLayout->addWidget(
+        promotion("lblFullBrand", FullBrandCaption(), WebLink::FullyBranded, fraFullBrand));
+    promotionLayout->addWidget(fraFullBrand);
+
+    auto *layout = new QVBoxLayout(body());
+    layout->addWidget(banner);
+    layout->addWidget(fraStep_, 1);
+    layout->addWidget(promotions);
+}
+
+QGroupBox *StepCalculatorWindow::step(Step step) const {
+    return static_cast<QGroupBox *>(fraStep_->widget(step));
+}
+
+StepCalculatorWindow::Step StepCalculatorWindow::currentStep() const {
+    return static_cast<Step>(fraStep_->currentIndex());
+}
+
+void StepCalculatorWindow::showStep(Step step) {
+    // The stack hands the focus on to the incoming panel if it was on the outgoing one.
+    fraStep_->setCurrentIndex(step);
+}
+
+QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
+                                        LabelKind kind) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    label->setTextFormat(Qt::PlainText); // keeps runs of blanks as they are
+    label->setWordWrap(kind == LabelKind::Text);
+    label->setFont(VerdanaFont(8.25, kind != LabelKind::Text));
+    return label;
+}
+
+QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption, QWidget *parent) {
+    auto *list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setFont(VerdanaFont(8.25, false));
+    caption->setBuddy(list);
+    return list;
+}
+
+QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QStringLiteral("lblResult"));
+    label->setFont(VerdanaFont(12));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    label->setPalette(colours);
+    return label;
+}
+
+void StepCalculatorWindow::mnuExit_Click() {
+    close();
+}
+
+} // namespace vellora

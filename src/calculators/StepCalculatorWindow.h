@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calculators/CalculatorWindow.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QStackedWidget;
+
+namespace vellora {
+
+// A calculator that lives in one window: an input step and a result step, the panels fraStep_0
+// and fraStep_1, of one size in one place, one of them in front. Around them stand the forum
+// banner Label14 above and the co-branding and fully-branded labels below; the menu row is the
+// same for every such window. There is no default or cancel button, so Enter and Escape close
+// nothing: in a measurement box they are typed characters, which its filter refuses.
+class StepCalculatorWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    enum Step { InputStep = 0, ResultStep = 1 };
+
+    // The panel of that step; the caption may be empty.
+    QGroupBox *step(Step step) const;
+    Step currentStep() const;
+
+public slots:
+    void mnuExit_Click();
+
+protected:
+    StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
+                         double widthTwips, const QString &inputCaption,
+                         const QString &resultCaption);
+
+    // Brings the panel of that step to the front.
+    void showStep(Step step);
+
+    // The label lblLabel_<index>: running text wraps, a caption (bold) stays on one line.
+    enum class LabelKind { Text, Caption };
+    QLabel *makeLabel(int index, const QString &caption, QWidget *parent,
+                      LabelKind kind = LabelKind::Text);
+    // A fixed list, named for screen readers by its caption label.
+    QComboBox *makeList(const QString &name, QLabel *caption, QWidget *parent);
+    // lblResult: the verdict, large and centred.
+    QLabel *makeResultLabel(const QString &caption, QWidget *parent);
+
+private:
+    QStackedWidget *fraStep_ = nullptr;
+};
+
+} // namespace vellora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "calculators/StepCalculatorWindow.h"
+
+class QComboBox;
+class QLabel;
+
+namespace vellora {
+
+class NumberBox;
+
+// "QV Body Frame Size": the sex, a height band from the list of that sex and the elbow breadth
+// in inches on the input step; the frame size on the result step.
+class frmBodyFrameSizeMain : public StepCalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr CalculatorForm kForm = CalculatorForm::BodyFrameSizeMain;
+    explicit frmBodyFrameSizeMain(frmMDI &mdi);
+
+public slots:
+    void cboSex_Click();
+    void cmdCalculate_Click();
+    void cmdBack_Click();
+
+private:
+    void Form_Load();
+
+    QComboBox *cboSex_ = nullptr;
+    QComboBox *cboHeight_ = nullptr;
+    NumberBox *txtElbowInch_ = nullptr;
+    QLabel *lblResult_ = nullptr;
+};
+
+} // namespace vellora

@@ -1,0 +1,43 @@
+#pragma once
+
+// Waist-hip ratio: from the sex and the waist and hip in whole centimetres to one of five risk
+// zones, and from the texts of the two boxes to that zone or to the message the window shows
+// instead. Plain C++, no window system.
+
+#include "calculators/Sex.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vellora {
+
+enum class WaistHipRiskZone { VeryLow, Low, Moderate, High, VeryHigh };
+
+struct WaistHipRatio {
+    int hundredths = 0; // waist / hip to two decimals, an exact half up: 85 stands for 0.85
+    WaistHipRiskZone zone = WaistHipRiskZone::VeryLow;
+
+    double ratio() const { return hundredths / 100.0; }
+};
+
+// waist 0 to 32767, hip 1 to 32767. The zone is chosen from the rounded ratio, which is worked
+// out exactly in whole numbers.
+WaistHipRatio ClassifyWaistHipRatio(Sex sex, int waist, int hip);
+
+// "You are in Very Low Risk Zone" ... "You are in Very High Risk Zone".
+const char *WaistHipRiskZoneSentence(WaistHipRiskZone zone);
+
+// What the window says instead of a result, and the box the user is sent back to.
+enum class WaistHipBox { Waist, Hip };
+struct WaistHipRefusal {
+    WaistHipBox box;
+    std::string message;
+};
+using WaistHipOutcome = std::variant<WaistHipRatio, WaistHipRefusal>;
+
+// Reads the two box texts (an empty waist is reported before an empty hip), then classifies.
+WaistHipOutcome CalculateWaistHipRatio(Sex sex, std::string_view waistText,
+                                       std::string_view hipText);
+
+} // namespace vellora

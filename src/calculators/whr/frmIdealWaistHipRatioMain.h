@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calculators/StepCalculatorWindow.h"
+
+class QComboBox;
+class QLabel;
+
+namespace vellora {
+
+class NumberBox;
+
+// "QV Ideal Waist Hip Ratio": the sex, the waist and the hip in whole centimetres on the input
+// step; the risk zone on the result step.
+class frmIdealWaistHipRatioMain : public StepCalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr CalculatorForm kForm = CalculatorForm::IdealWaistHipRatioMain;
+    explicit frmIdealWaistHipRatioMain(frmMDI &mdi);
+
+public slots:
+    void cmdCalculate_Click();
+    void cmdBack_Click();
+
+private:
+    void Form_Load();
+
+    QComboBox *cboSex_ = nullptr;
+    NumberBox *txtWaist_ = nullptr;
+    NumberBox *txtHip_ = nullptr;
+    QLabel *lblResult_ = nullptr;
+};
+
+} // namespace vellora

@@ -1,0 +1,63 @@
+#include "shell/ReferAFriend.h"
+
+#include "links/WebLink.h"
+
+#include <QUrl>
+
+namespace vellora {
+
+const ReferralFieldDesign &DesignOf(ReferralField field) {
+    static const ReferralFieldDesign kDesigns[kReferralFieldCount] = {
+        {QStringLiteral("txtName"), QStringLiteral("Your Name"),
+         QStringLiteral("Please Enter Your Name"), QStringLiteral("Your name")},
+        {QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
+         QStringLiteral("Please Enter Your Email"), QStringLiteral("Your e-mail address")},
+        {QStringLiteral("txtMessage"), QStringLiteral("Your Message"),
+         QStringLiteral("Please Enter Your Message"), QStringLiteral("Your message")},
+        {QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
+         QStringLiteral("Please Enter Your Friend's Name"), QStringLiteral("Friend's name")},
+        {QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
+         QStringLiteral("Please Enter Your Friend's Email"),
+         QStringLiteral("Friend's e-mail address")},
+    };
+    return kDesigns[static_cast<std::size_t>(field)];
+}
+
+QString ReferralRefusal(const Referral &referral) {
+    const QString &email = referral[ReferralField::Email];
+    const QString &friendEmail = referral[ReferralField::FriendEmail];
+    // Two empty boxes are equal too, so this comes before any test for an empty box.
+    if (email == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    const auto proper = [](const QString &address) {
+        return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
+    };
+    if (!proper(email) || !proper(friendEmail))
+        return QStringLiteral("Please Enter Proper Email Address");
+    for (int index = 0; index < kReferralFieldCount; ++index) {
+        const auto field = static_cast<ReferralField>(index);
+        const QString &value = referral[field];
+        if (value.isEmpty() || value == DesignOf(field).placeholder)
+            return DesignOf(field).emptyMessage;
+    }
+    return {};
+}
+
+QString ReferAFriendAddress(const Referral &referral) {
+    const QString productPage = MainSiteAddress() + QStringLiteral("/Vellora/");
+    // Everything but letters, digits and "-._~" is escaped as UTF-8 bytes; that takes in "+",
+    // which a form decoder would otherwise read back as a blank, and "&", "=" and "#", which
+    // would end the value early.
+    QString address = MainSiteAddress() + QStringLiteral("/tolv-refer-a-friend.php?");
+    for (int index = 0; index <= kReferralFieldCount; ++index) {
+        const QString &value =
+            index < kReferralFieldCount ? referral[static_cast<ReferralField>(index)] : productPage;
+        if (index > 0)
+            address += QLatin1Char('&');
+        address += QStringLiteral("taf%1=").arg(index + 1) +
+                   QString::fromLatin1(QUrl::toPercentEncoding(value));
+    }
+    return address;
+}
+
+} // namespace vellora

@@ -1,0 +1,229 @@
+#include "shell/frmMDI.h"
+
+#include "links/Promotions.h"
+#include "widgets/Design.h"
+#include "widgets/GraphicalButton.h"
+#include "widgets/LinkLabel.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+// How frmMDI is put together: its four strips, the launcher buttons, the launcher panel's texts,
+// and where load puts them on the screen.
+
+namespace vellora {
+
+namespace {
+
+struct CaptionDesign {
+    int index;
+    const char *caption;
+    QColor colour;
+    double pointSize;
+    double top;
+    double width;
+    double height;
+};
+
+// In screen order, top to bottom.
+const CaptionDesign kCaptions[] = {
+    {0, "Welcome to Vellora", QColor(0, 255, 255), 12, 240, 4005, 270},
+    {1,
+     "Welcome to the second edition of the Vellora! Learn more about your health related "
+     "problems and take action before it's too late. Use these softwares as a guideline for "
+     "better living!",
+     QColor(255, 0, 0), 8.25, 840, 8055, 705},
+    {2, "Vellora includes the following programs", QColor(0, 255, 255), 12, 1920, 6630, 270},
+    {4, "Body Mass Index", QColor(255, 0, 255), 12, 2880, 2250, 270},
+    {5, "Ideal Body Weight Calculator", QColor(0, 255, 0), 12, 3640, 3810, 270},
+    {3, "Body Frame Size", QColor(255, 255, 0), 12, 4400, 2190, 270},
+    {6, "Ideal Waist Hip Ratio", QColor(255, 0, 0), 12, 5160, 2745, 270},
+};
+
+// The designer's left edges; MDIForm_Load replaces them.
+const double kCaptionDesignLeft[7] = {3938, 1920, 2625, 4845, 4815, 4035, 4568};
+
+struct LauncherButtonDesign {
+    int index;
+    const char *caption;
+    double left;
+    double iconLeft;
+    const char *iconName;
+    const char *icon;
+};
+
+// In screen order, left to right.
+const LauncherButtonDesign kLauncherButtons[] = {
+    {kBodyMassIndex, "Body Mass Index", 840, 240, "Picture3", ":/bmi.png"},
+    {kIdealBodyWeight, "Ideal Body Weight Calculator", 3720, 3120, "Picture4", ":/ibw.png"},
+    {kBodyFrameSize, "Body Frame Size", 6600, 6000, "Picture2", ":/frame.png"},
+    {kIdealWaistHipRatio, "Ideal Waist Hip Ratio", 9360, 8760, "Picture5", ":/whr.png"},
+};
+
+constexpr double kBannerWidth = 9480;
+constexpr double kButtonContainerWidth = 11655;
+constexpr double kExitButtonWidth = 1335;
+
+QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
+                   QWidget *parent) {
+    auto *strip = new QWidget(parent);
+    strip->setObjectName(name);
+    strip->setFixedHeight(TwipsToPixels(heightTwips));
+    if (background.isValid()) {
+        QPalette colours = strip->palette();
+        colours.setColor(QPalette::Window, background);
+        strip->setPalette(colours);
+        strip->setAutoFillBackground(true);
+    }
+    return strip;
+}
+
+} // namespace
+
+// The texts on the launcher panel that open a calculator, and which one.
+int frmMDI::CalculatorOfCaption(int captionIndex) {
+    switch (captionIndex) {
+    case 3:
+        return kBodyFrameSize;
+    case 4:
+        return kBodyMassIndex;
+    case 5:
+        return kIdealBodyWeight;
+    case 6:
+        return kIdealWaistHipRatio;
+    default:
+        return -1;
+    }
+}
+
+QWidget *frmMDI::buildStrips() {
+    auto *frame = new QWidget(this);
+    auto *strips = new QVBoxLayout(frame);
+    strips->setContentsMargins(0, 0, 0, 0);
+    strips->setSpacing(0);
+
+    Picture6_ = MakeStrip(QStringLiteral("Picture6"), 560, kStripColour, frame);
+    buildBannerStrip(Picture6_);
+    auto *picture1 = MakeStrip(QStringLiteral("Picture1"), 900, QColor(), frame);
+    buildButtonStrip(picture1);
+    picMain_ = MakeStrip(QStringLiteral("picMain"), 8400, Qt::black, frame);
+    buildLauncherPanel(picMain_);
+
+    mdiArea_ = new QMdiArea(frame);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(Qt::black);
+    mdiArea_->setFrameShape(QFrame::NoFrame);
+
+    auto *coBrand = MakeStrip(QStringLiteral("PicCoBrand"), 735, kStripColour, frame);
+    buildBottomStrip(coBrand);
+
+    strips->addWidget(Picture6_);
+    strips->addWidget(picture1);
+    strips->addWidget(picMain_);
+    strips->addWidget(mdiArea_, 1);
+    strips->addWidget(coBrand);
+    return frame;
+}
+
+void frmMDI::buildBannerStrip(QWidget *strip) {
+    strip->setCursor(Qt::PointingHandCursor);
+    strip->installEventFilter(this);
+    lblOrvantixBanner_ = new LinkLabel(ForumBannerCaption(), strip);
+    lblOrvantixBanner_->setObjectName(QStringLiteral("lblOrvantixBanner"));
+    lblOrvantixBanner_->setFont(VerdanaFont(9.75, true, true));
+    lblOrvantixBanner_->setAlignment(Qt::AlignCenter);
+    PlaceTwips(lblOrvantixBanner_, 960, 0, kBannerWidth, 465);
+    connect(lblOrvantixBanner_, &LinkLabel::clicked, this, &frmMDI::lblOrvantixBanner_Click);
+}
+
+void frmMDI::buildButtonStrip(QWidget *strip) {
+    picButtonContainer_ = new QWidget(strip);
+    picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
+    PlaceTwips(picButtonContainer_, 120, 0, kButtonContainerWidth, 825);
+    for (const LauncherButtonDesign &design : kLauncherButtons) {
+        auto *icon = new QLabel(picButtonContainer_);
+        icon->setObjectName(QString::fromLatin1(design.iconName));
+        icon->setPixmap(QPixmap(QString::fromLatin1(design.icon)));
+        icon->setAlignment(Qt::AlignCenter);
+        PlaceTwips(icon, design.iconLeft, 180, 510, 510);
+
+        auto *button = new GraphicalButton(QString::fromLatin1(design.caption), kButtonGrey,
+                                           picButtonContainer_);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design.index));
+        button->setProperty("index", design.index);
+        button->setFont(VerdanaFont(8.25));
+        PlaceTwips(button, design.left, 188, 2010, 495);
+        const int index = design.index;
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { cmdSelectOption_Click(index); });
+        cmdSelectOption_[static_cast<std::size_t>(index)] = button;
+    }
+}
+
+void frmMDI::buildLauncherPanel(QWidget *panel) {
+    panel->setMouseTracking(true);
+    panel->installEventFilter(this);
+    for (const CaptionDesign &design : kCaptions) {
+        auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
+        label->setObjectName(QStringLiteral("lblCaption_%1").arg(design.index));
+        label->setProperty("index", design.index);
+        label->setFont(VerdanaFont(design.pointSize));
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(design.index == 1);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, design.colour);
+        label->setPalette(colours);
+        label->setMouseTracking(true);
+        label->installEventFilter(this);
+        if (CalculatorOfCaption(design.index) >= 0)
+            label->setCursor(Qt::PointingHandCursor);
+        PlaceTwips(label, kCaptionDesignLeft[design.index], design.top, design.width,
+                   design.height);
+        lblCaption_[static_cast<std::size_t>(design.index)] = label;
+    }
+}
+
+void frmMDI::buildBottomStrip(QWidget *strip) {
+    Label7_ = new LinkLabel(FullBrandCaption(), strip);
+    Label7_->setObjectName(QStringLiteral("Label7"));
+    Label7_->setFont(VerdanaFont(8.25, true, true));
+    Label7_->setWordWrap(true);
+    PlaceTwips(Label7_, 120, 0, 6975, 615);
+    connect(Label7_, &LinkLabel::clicked, this, &frmMDI::Label7_Click);
+
+    cmdMdiExit_ = new GraphicalButton(QStringLiteral("&Exit"), kButtonGrey, strip);
+    cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
+    cmdMdiExit_->setFont(VerdanaFont(8.25));
+    PlaceTwips(cmdMdiExit_, 0, 120, kExitButtonWidth, 495);
+    connect(cmdMdiExit_, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
+
+    // Alt+E belongs to the calculator window while it has the focus: its own "&Exit" closes only
+    // it. So the frame's access key is a shortcut of its own that stands aside meanwhile.
+    cmdMdiExit_->setShortcut(QKeySequence());
+    exitShortcut_ = new QShortcut(QKeySequence::mnemonic(cmdMdiExit_->text()), this);
+    connect(exitShortcut_, &QShortcut::activated, cmdMdiExit_, &QPushButton::animateClick);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        exitShortcut_->setEnabled(!(now && mdiArea_->isAncestorOf(now)));
+    });
+}
+
+void frmMDI::MDIForm_Load() {
+    // Centred on the whole screen, not the client area; halves are kept as they come.
+    const double screen = screenWidthTwips();
+    auto centre = [screen](QWidget *widget, double width) {
+        PlaceTwips(widget, (screen - width) / 2, widget->y() * kTwipsPerPixel, width,
+                   widget->height() * kTwipsPerPixel);
+    };
+    centre(lblOrvantixBanner_, kBannerWidth);
+    centre(picButtonContainer_, kButtonContainerWidth);
+    for (const CaptionDesign &design : kCaptions) {
+        QLabel *label = lblCaption_[static_cast<std::size_t>(design.index)];
+        PlaceTwips(label, (screen - design.width) / 2, design.top, design.width, design.height);
+    }
+    PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);
+}
+
+} // namespace vellora

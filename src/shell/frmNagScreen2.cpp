@@ -1,0 +1,314 @@
+#include "shell/frmNagScreen2.h"
+
+#include "links/WebLink.h"
+#include "platform/Platform.h"
+#include "shell/Startup.h"
+#include "widgets/Design.h"
+#include "widgets/LinkLabel.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vellora {
+
+namespace {
+
+constexpr int kWindowWidth = 560;
+
+QFont TitleFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif")});
+    font.setPointSizeF(13.5);
+    font.setBold(true);
+    return font;
+}
+
+QLabel *MakeText(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *MakeButton(const QString &name, const QString &caption, QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(VerdanaFont(8.25));
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    return button;
+}
+
+} // namespace
+
+QStringList frmNagScreen2::SupportMessages() {
+    return {
+        QStringLiteral("Thank you for using Vellora! Please support Orvantix by visiting our "
+                       "online forum regularly and taking part in its discussions."),
+        QStringLiteral("Did Vellora help you? Orvantix keeps making free software with your "
+                       "support: drop in at our online forum often and join the discussions."),
+        QStringLiteral("Vellora comes to you from Orvantix. Show your support by visiting the "
+                       "Orvantix forum regularly and sharing your views in its discussions."),
+        QStringLiteral("Thanks for choosing Vellora. The best way to support Orvantix is to "
+                       "visit our online forum regularly and take part in the discussions there."),
+    };
+}
+
+frmNagScreen2::frmNagScreen2(Platform &platform)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , platform_(platform) {
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowIcon(QIcon(QStringLiteral(":/vellora.png")));
+    setFont(VerdanaFont(8.25, false));
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/vellora.png"))
+                           .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setFixedSize(64, 64);
+    picture->setAccessibleName(QStringLiteral("Vellora"));
+
+    QLabel *title =
+        MakeText(QStringLiteral("Label1"), QStringLiteral("Vellora v1.20"), TitleFont(), this);
+    title->setWordWrap(false);
+    Label2_ = MakeText(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
+    QPalette navy = Label2_->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    Label2_->setPalette(navy);
+
+    auto *frame6 = new QGroupBox(QStringLiteral("Download Orvantix Softwares"), this);
+    frame6->setObjectName(QStringLiteral("Frame6"));
+    frame6->setFont(VerdanaFont(8.25));
+    auto *goToHome =
+        new LinkLabel(QStringLiteral("Click Here To Visit Orvantix Softwares"), frame6);
+    goToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    goToHome->setFont(VerdanaFont(8.25, true, true));
+    goToHome->setForegroundRole(QPalette::Link);
+    connect(goToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    QLabel *label3 = MakeText(
+        QStringLiteral("Label3"),
+        QStringLiteral("Orvantix makes many more free programs for your health, your home and "
+                       "your work. Try them today, and share the ones you like with your friends "
+                       "and family."),
+        VerdanaFont(8.25, false), frame6);
+    auto *catalogue = new QVBoxLayout(frame6);
+    catalogue->addWidget(label3);
+    catalogue->addWidget(goToHome);
+
+    auto *frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    frame2->setFont(VerdanaFont(8.25));
+    auto *form = new QGridLayout(frame2);
+    for (int index = 0; index < kReferralFieldCount; ++index) {
+        const auto field = static_cast<ReferralField>(index);
+        const ReferralFieldDesign &design = DesignOf(field);
+        QWidget *box = nullptr;
+        if (field == ReferralField::Message) {
+            auto *message = new QPlainTextEdit(design.placeholder, frame2);
+            message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            message->setTabChangesFocus(true);
+            message->setFixedHeight(QFontMetrics(message->font()).lineSpacing() * 4 + 12);
+            box = message;
+        } else {
+            box = new QLineEdit(design.placeholder, frame2);
+        }
+        box->setObjectName(design.box);
+        box->setFont(VerdanaFont(8.25, false));
+        box->setAccessibleName(design.accessibleName);
+        box->installEventFilter(this);
+        boxes_[static_cast<std::size_t>(index)] = box;
+    }
+    // You on the left, your friend on the right, the message across both; Tab goes the same way.
+    form->addWidget(box(ReferralField::Name), 0, 0);
+    form->addWidget(box(ReferralField::Email), 1, 0);
+    form->addWidget(box(ReferralField::FriendName), 0, 1);
+    form->addWidget(box(ReferralField::FriendEmail), 1, 1);
+    form->addWidget(box(ReferralField::Message), 2, 0, 1, 2);
+    QPushButton *submit =
+        MakeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), frame2);
+    connect(submit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    form->addWidget(submit, 3, 1, Qt::AlignRight);
+    setTabOrder(box(ReferralField::Name), box(ReferralField::Email));
+    setTabOrder(box(ReferralField::Email), box(ReferralField::FriendName));
+    setTabOrder(box(ReferralField::FriendName), box(ReferralField::FriendEmail));
+    setTabOrder(box(ReferralField::FriendEmail), box(ReferralField::Message));
+    setTabOrder(box(ReferralField::Message), submit);
+
+    Check1_ = new QCheckBox(
+        QStringLiteral("Yes, take me to the Orvantix forum at " VELLORA_MAIN_HOST), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setFont(VerdanaFont(8.25));
+    connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"), this);
+    connect(exitButton, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    setTabOrder(submit, Check1_);
+    setTabOrder(Check1_, exitButton);
+
+    auto *heading = new QGridLayout;
+    heading->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    heading->addWidget(title, 0, 1);
+    heading->addWidget(Label2_, 1, 1);
+    heading->setColumnStretch(1, 1);
+    heading->setHorizontalSpacing(12);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(Check1_, 1);
+    bottom->addWidget(exitButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addSpacing(6);
+    layout->addWidget(frame6);
+    layout->addWidget(frame2);
+    layout->addLayout(bottom);
+
+    Form_Load();
+    exitButton->setFocus(); // Enter right away leaves, as the user came to do
+}
+
+void frmNagScreen2::Form_Load() {
+    const QStringList messages = SupportMessages();
+    const int choice = static_cast<int>(platform_.randomNumber() * 4);
+    Label2_->setText(messages.value(std::clamp(choice, 0, 3)));
+
+    setFixedWidth(kWindowWidth);
+    setFixedHeight(heightForWidth(kWindowWidth));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - rect().center());
+    }
+    platform_.keepAboveOthers(this);
+}
+
+void frmNagScreen2::Form_Unload() {
+    endProgramOnce();
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent *event) {
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    Form_Unload();
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    endProgramOnce();
+}
+
+// EndProgram closes this window too, whose unload would ask for it a second time.
+void frmNagScreen2::endProgramOnce() {
+    if (ending_)
+        return;
+    ending_ = true;
+    EndProgram(platform_);
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    OpenWebLink(platform_, WebLink::SoftwareCatalogue);
+}
+
+// The box never stays ticked: ticking it opens the home page and unticks it again.
+void frmNagScreen2::Check1_Click() {
+    if (!Check1_->isChecked())
+        return;
+    Check1_->setChecked(false);
+    OpenWebLink(platform_, WebLink::HomePage);
+}
+
+void frmNagScreen2::cmdSubmit_Click() {
+    Referral referral;
+    for (int index = 0; index < kReferralFieldCount; ++index) {
+        const auto field = static_cast<ReferralField>(index);
+        referral[field] = boxText(field).trimmed();
+    }
+    const QString refusal = ReferralRefusal(referral);
+    if (!refusal.isEmpty()) {
+        platform_.showMessage(this, refusal, MessageIcon::Stop, MessageButtons::Ok);
+        return;
+    }
+    // The page does the sending; the form stays as it is, ready to go again.
+    platform_.openAddress(ReferAFriendAddress(referral));
+}
+
+void frmNagScreen2::txtBox_GotFocus(ReferralField field) {
+    if (boxText(field).trimmed() == DesignOf(field).placeholder)
+        setBoxText(field, QString());
+}
+
+void frmNagScreen2::txtBox_LostFocus(ReferralField field) {
+    if (boxText(field).trimmed().isEmpty())
+        setBoxText(field, DesignOf(field).placeholder);
+}
+
+bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typed) {
+    if (typed != QLatin1String(" "))
+        return false;
+    platform_.showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+                          MessageIcon::Stop, MessageButtons::Ok);
+    box(field)->setFocus();
+    return true;
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
+    for (int index = 0; index < kReferralFieldCount; ++index) {
+        if (watched != boxes_[static_cast<std::size_t>(index)])
+            continue;
+        const auto field = static_cast<ReferralField>(index);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // Only a move between controls counts: a message box, a context menu or another
+            // program taking the window's activation leaves the box as it is.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            if (event->type() == QEvent::FocusIn)
+                txtBox_GotFocus(field);
+            else
+                txtBox_LostFocus(field);
+            break;
+        }
+        case QEvent::KeyPress:
+            if (field == ReferralField::Email || field == ReferralField::FriendEmail)
+                return txtEmailBox_KeyPress(field, static_cast<QKeyEvent *>(event)->text());
+            break;
+        default:
+            break;
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString frmNagScreen2::boxText(ReferralField field) const {
+    if (auto *line = qobject_cast<QLineEdit *>(box(field)))
+        return line->text();
+    return static_cast<QPlainTextEdit *>(box(field))->toPlainText();
+}
+
+void frmNagScreen2::setBoxText(ReferralField field, const QString &text) {
+    if (auto *line = qobject_cast<QLineEdit *>(box(field)))
+        line->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(box(field))->setPlainText(text);
+}
+
+} // namespace vellora

@@ -1,0 +1,17 @@
+#include "LauncherBenchmark.h"
+
+#include <QtTest>
+
+// A click on the "Body Frame Size" launcher button, to a fresh window on screen.
+class FrameOpenBenchmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openFromLauncher() {
+        vellora::test::BenchmarkLauncherOpen("cmdSelectOption_0",
+                                             vellora::CalculatorForm::BodyFrameSizeMain);
+    }
+};
+
+QTEST_MAIN(FrameOpenBenchmark)
+#include "bench_frameopen.moc"

@@ -1,0 +1,17 @@
+#include "LauncherBenchmark.h"
+
+#include <QtTest>
+
+// A click on the "Ideal Waist Hip Ratio" launcher button, to a fresh window on screen.
+class WhrOpenBenchmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openFromLauncher() {
+        vellora::test::BenchmarkLauncherOpen("cmdSelectOption_3",
+                                             vellora::CalculatorForm::IdealWaistHipRatioMain);
+    }
+};
+
+QTEST_MAIN(WhrOpenBenchmark)
+#include "bench_whropen.moc"
