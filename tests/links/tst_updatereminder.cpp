@@ -59,18 +59,13 @@ void UpdateReminderTest::decides_data() {
     QTest::newRow("never acted: today is stored, nothing asked")
         << "en_US" << today << "" << true << true << false << "12/8/26";
     row("same day", us, today, 0, true, false);
-    row("one day ago", us, today, -1, true, false);
     row("14 days ago", us, today, -14, true, false);
     row("14 days ahead", us, today, 14, true, false);
     row("15 days ago, Yes", us, today, -15, true, true);
     row("15 days ago, No", us, today, -15, false, true);
     row("15 days ahead, Yes", us, today, 15, true, true);
-    row("15 days ahead, No", us, today, 15, false, true);
-    row("de_DE 14 days ago", QLocale("de_DE"), today, -14, true, false);
     row("de_DE 15 days ago", QLocale("de_DE"), today, -15, true, true);
-    row("ja_JP 14 days ago", QLocale("ja_JP"), today, -14, true, false);
     row("ja_JP 15 days ago", QLocale("ja_JP"), today, -15, true, true);
-    row("ar_EG 14 days ago", QLocale("ar_EG"), today, -14, true, false);
     row("ar_EG 15 days ago", QLocale("ar_EG"), today, -15, true, true);
     // Two-digit years across the turn of a century, and the leap day of 2000 ("2/29/00").
     row("14 days ago, last century", us, QDate(2100, 1, 3), -14, true, false);
@@ -82,8 +77,6 @@ void UpdateReminderTest::decides_data() {
 
     QTest::newRow("not a date: left as it was")
         << "en_US" << today << "soon" << true << true << false << "soon";
-    QTest::newRow("another format's date: left as it was")
-        << "en_US" << today << "08.12.26" << true << true << false << "08.12.26";
     QTest::newRow("unreadable store: nothing asked, nothing written")
         << "en_US" << today << "" << false << true << false << "";
 }

@@ -63,7 +63,6 @@ private slots:
     void scrambleUndoesItselfAndChangesEveryCharacter();
     void storedFormStaysAsItWas_data();
     void storedFormStaysAsItWas();
-    void storeKeepsNamesAndValuesScrambledUnderTheProgramsName();
     void storedFileShowsNeitherNameNorValue();
     void storedFileKeepsEveryCharacter();
     void brokenStoreFailsQuietly_data();
@@ -123,16 +122,6 @@ void SettingsStoreTest::storedFormStaysAsItWas() {
     QFETCH(QString, text);
     QFETCH(QString, stored);
     QCOMPARE(ScrambleSettingText(text), stored);
-}
-
-void SettingsStoreTest::storeKeepsNamesAndValuesScrambledUnderTheProgramsName() {
-    FakePlatform platform;
-    QCOMPARE(ReadSetting(platform, "Duration"), QString());
-    QVERIFY(WriteSetting(platform, "Duration", "12/8/26"));
-    QVERIFY(WriteSetting(platform, "Duration", "12/9/26"));
-    QCOMPARE(platform.settings.keys(), QStringList{"tst_settingsstore/Settings/Gxudwlrq"});
-    QCOMPARE(platform.settings.first(), "452<259");
-    QCOMPARE(ReadSetting(platform, "Duration"), "12/9/26");
 }
 
 // The file as a user opens it on a real store.
