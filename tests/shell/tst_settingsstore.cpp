@@ -1,5 +1,3 @@
-#include "FakePlatform.h"
-
 #include "platform/QtPlatform.h"
 #include "shell/SettingsStore.h"
 
