@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Vellora need, if missing.
-# Usage: scripts/install-deps.sh [run|test]   (test adds the X server tools the tests drive)
+# Usage: scripts/install-deps.sh [run|test]   (test adds the X server tools, the faked clock and the locales the tests use)
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
 if [[ "${1:-run}" == test ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
+    packages+=(faketime locales)
 fi
 
 missing=()
@@ -14,12 +15,23 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-echo "Installing Debian packages: ${missing[*]}"
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing Debian packages: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The tests start the program under these regional settings.
+if [[ "${1:-run}" == test ]]; then
+    for name in en_US de_DE ja_JP ar_EG; do
+        if ! locale -a 2>/dev/null | grep -qix "$name.utf-\?8"; then
+            echo "Generating the locale $name.UTF-8"
+            "${sudo[@]}" localedef -i "$name" -c -f UTF-8 "$name.UTF-8" ||
+                echo "Could not generate $name.UTF-8; the tests go on without it"
+        fi
+    done
+fi

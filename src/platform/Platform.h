@@ -4,7 +4,10 @@
 // QtPlatform is the real one, tests use a recording double.
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -34,6 +37,8 @@ public:
     virtual QDate today() const = 0;
     // The user's short date format, as a QDate format string ("M/d/yy").
     virtual QString shortDateFormat() const = 0;
+    // The user's regional settings, whose digits and month names dates are written in.
+    virtual QLocale userLocale() const = 0;
 
     // A number in [0, 1) from a generator seeded from the clock.
     virtual double randomNumber() = 0;
@@ -42,10 +47,11 @@ public:
     virtual void keepAboveOthers(QWidget *window) = 0;
 
     // The per-user settings area: values kept by application, section and name.
-    // An absent value reads as the empty text.
-    virtual QString readSettingValue(const QString &application, const QString &section,
-                                     const QString &name) = 0;
-    virtual void writeSettingValue(const QString &application, const QString &section,
+    // An absent value reads as the empty text; a store that cannot be read gives nothing.
+    virtual std::optional<QString>
+    readSettingValue(const QString &application, const QString &section, const QString &name) = 0;
+    // Whether the value was stored.
+    virtual bool writeSettingValue(const QString &application, const QString &section,
                                    const QString &name, const QString &value) = 0;
 
     // Whether a copy of this program started earlier by the same user is still running.

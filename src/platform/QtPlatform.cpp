@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -58,6 +59,10 @@ QString QtPlatform::shortDateFormat() const {
     return QLocale::system().dateFormat(QLocale::ShortFormat);
 }
 
+QLocale QtPlatform::userLocale() const {
+    return QLocale::system();
+}
+
 double QtPlatform::randomNumber() {
     return std::generate_canonical<double, 53>(random_);
 }
@@ -76,16 +81,67 @@ void QtPlatform::keepAboveOthers(QWidget *window) {
     }
 }
 
-QString QtPlatform::readSettingValue(const QString &application, const QString &section,
-                                     const QString &name) {
-    QSettings settings(application, application);
-    return settings.value(section + QLatin1Char('/') + name).toString();
+namespace {
+
+// The file in which the native store keeps an application's settings, where that store is a file
+// (~/.config/<application>/<application>.conf); empty where it is the registry.
+QString SettingsFilePath(const QString &application) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1Char('/') + application + QLatin1Char('/') + application + ".conf";
+#else
+    Q_UNUSED(application);
+    return {};
+#endif
 }
 
-void QtPlatform::writeSettingValue(const QString &application, const QString &section,
+// QSettings blocks for good when the settings file is a pipe, and a write waits for ever on a
+// lock file that it cannot remove (a folder in its place). A store whose file, or for a write
+// its lock, exists as anything but a plain file is therefore unavailable, and QSettings is not
+// let near it.
+bool StoreIsUsable(const QString &application, bool forWriting) {
+    const QString file = SettingsFilePath(application);
+    if (file.isEmpty())
+        return true;
+    const auto plainOrAbsent = [](const QString &path) {
+        const QFileInfo info(path);
+        return !info.exists() || info.isFile();
+    };
+    return plainOrAbsent(file) && (!forWriting || plainOrAbsent(file + ".lock"));
+}
+
+// One application's own per-user settings, never the system-wide ones.
+class UserSettings : public QSettings {
+public:
+    explicit UserSettings(const QString &application)
+        : QSettings(NativeFormat, UserScope, application, application) {
+        setFallbacksEnabled(false);
+    }
+};
+
+} // namespace
+
+std::optional<QString> QtPlatform::readSettingValue(const QString &application,
+                                                    const QString &section, const QString &name) {
+    if (!StoreIsUsable(application, false))
+        return std::nullopt;
+    UserSettings settings(application);
+    const QVariant value = settings.value(section + QLatin1Char('/') + name);
+    // A file that is no settings file at all (FormatError) reads as empty, so that the next
+    // write replaces it; one that cannot be read at all is reported.
+    if (settings.status() == QSettings::AccessError)
+        return std::nullopt;
+    return value.toString();
+}
+
+bool QtPlatform::writeSettingValue(const QString &application, const QString &section,
                                    const QString &name, const QString &value) {
-    QSettings settings(application, application);
+    if (!StoreIsUsable(application, true))
+        return false;
+    UserSettings settings(application);
     settings.setValue(section + QLatin1Char('/') + name, value);
+    settings.sync();
+    return settings.status() != QSettings::AccessError;
 }
 
 bool QtPlatform::earlierCopyRunning() {

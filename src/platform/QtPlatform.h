@@ -20,11 +20,12 @@ public:
     int screenWidth() const override;
     QDate today() const override;
     QString shortDateFormat() const override;
+    QLocale userLocale() const override;
     double randomNumber() override;
     void keepAboveOthers(QWidget *window) override;
-    QString readSettingValue(const QString &application, const QString &section,
-                             const QString &name) override;
-    void writeSettingValue(const QString &application, const QString &section, const QString &name,
+    std::optional<QString> readSettingValue(const QString &application, const QString &section,
+                                            const QString &name) override;
+    bool writeSettingValue(const QString &application, const QString &section, const QString &name,
                            const QString &value) override;
     bool earlierCopyRunning() override;
     [[noreturn]] void endProcess() override;

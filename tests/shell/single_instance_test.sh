@@ -11,39 +11,16 @@ export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-# The server picks a free display number and writes it to the file.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+source "$(dirname "$0")/x_session.sh"
 pids=()
 cleanup() {
     kill -9 "${pids[@]}" 2>/dev/null
-    kill "$wm" "$xvfb" 2>/dev/null
+    stop_x_session
     rm -rf "$work"
 }
 trap cleanup EXIT
+start_x_session 90 489 || { echo "FAILED: no X display could be started"; exit 1; }
 
-passes=0
-failures=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
 start() { "$program" >/dev/null 2>&1 & echo $!; }
 # Windows of a process with exactly that title, waiting up to $3 seconds for one.
 windows_of() {
@@ -181,5 +158,4 @@ pids+=("$last")
 check "start after Alt+X shows the main window" has_window "$last" 'Vellora v1.20' 20
 check "start after Alt+X shows no message" lacks_window $last 'Vellora'
 
-echo "$passes passed, $failures failed"
-[[ $failures -eq 0 ]]
+report_checks

@@ -17,14 +17,19 @@ void FakePlatform::openAddress(const QString &address) {
     openedAddresses.append(address);
 }
 
-QString FakePlatform::readSettingValue(const QString &application, const QString &section,
-                                       const QString &name) {
+std::optional<QString> FakePlatform::readSettingValue(const QString &application,
+                                                      const QString &section, const QString &name) {
+    if (!settingsReadable)
+        return std::nullopt;
     return settings.value(application + '/' + section + '/' + name);
 }
 
-void FakePlatform::writeSettingValue(const QString &application, const QString &section,
+bool FakePlatform::writeSettingValue(const QString &application, const QString &section,
                                      const QString &name, const QString &value) {
+    if (!settingsWritable)
+        return false;
     settings.insert(application + '/' + section + '/' + name, value);
+    return true;
 }
 
 } // namespace vellora

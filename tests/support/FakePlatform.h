@@ -28,11 +28,12 @@ public:
     int screenWidth() const override { return screenWidthPixels; }
     QDate today() const override { return date; }
     QString shortDateFormat() const override { return dateFormat; }
+    QLocale userLocale() const override { return locale; }
     double randomNumber() override { return random; }
     void keepAboveOthers(QWidget *window) override { keptAbove.append(window); }
-    QString readSettingValue(const QString &application, const QString &section,
-                             const QString &name) override;
-    void writeSettingValue(const QString &application, const QString &section, const QString &name,
+    std::optional<QString> readSettingValue(const QString &application, const QString &section,
+                                            const QString &name) override;
+    bool writeSettingValue(const QString &application, const QString &section, const QString &name,
                            const QString &value) override;
     bool earlierCopyRunning() override {
         ++instanceChecks;
@@ -45,8 +46,11 @@ public:
     int screenWidthPixels = 800; // the offscreen platform's screen
     QDate date{2026, 12, 8};
     QString dateFormat = QStringLiteral("M/d/yyyy");
+    QLocale locale{QLocale::English, QLocale::UnitedStates};
     double random = 0.0;
     bool otherCopyRunning = false;
+    bool settingsReadable = true; // false: the store cannot be read
+    bool settingsWritable = true; // false: writes are refused and not kept
 
     // Record
     QList<ShownMessage> messages;

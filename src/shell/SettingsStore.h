@@ -1,0 +1,27 @@
+#pragma once
+
+// The program's only persistent state: a few named texts kept for the current user between
+// runs, in the platform's per-user settings area under the program's file name (without its
+// extension) and the section "Settings". Names and values are stored scrambled.
+
+#include <QString>
+
+#include <optional>
+
+namespace vellora {
+
+class Platform;
+
+// The value stored under the name, or the empty text when there is none. Nothing when the
+// store cannot be read; the caller decides what that means.
+std::optional<QString> ReadSetting(Platform &platform, const QString &name);
+
+// Stores the value under the name, replacing an earlier one. False when the store refused it.
+bool WriteSetting(Platform &platform, const QString &name, const QString &value);
+
+// The fixed character shift every stored name and value passes through. It keeps the length of
+// the text and changes every character; unscrambling gives back exactly the text scrambled.
+QString ScrambleSettingText(const QString &text);
+QString UnscrambleSettingText(const QString &text);
+
+} // namespace vellora

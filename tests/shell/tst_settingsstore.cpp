@@ -1,0 +1,250 @@
+#include "platform/QtPlatform.h"
+#include "shell/SettingsStore.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace vellora;
+
+namespace {
+
+// As root, file modes stop no one. For as long as it lives, this makes a root test act as an
+// ordinary user (nobody) who owns the folder, so that an unreadable file cannot be read.
+class OrdinaryUser {
+public:
+    explicit OrdinaryUser(const QString &folder) {
+        if (geteuid() != 0)
+            return;
+        constexpr uid_t kNobody = 65534;
+        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System,
+                        QDirIterator::Subdirectories);
+        bool owned = lchown(QFile::encodeName(folder).constData(), kNobody, kNobody) == 0;
+        while (it.hasNext())
+            owned =
+                lchown(QFile::encodeName(it.next()).constData(), kNobody, kNobody) == 0 && owned;
+        dropped_ =
+            owned && setresgid(kNobody, kNobody, 0) == 0 && setresuid(kNobody, kNobody, 0) == 0;
+    }
+    ~OrdinaryUser() {
+        if (dropped_ && (setresuid(0, 0, 0) != 0 || setresgid(0, 0, 0) != 0))
+            qFatal("could not return to root");
+    }
+    // Whether file modes now bind this test.
+    bool ordinary() const { return geteuid() != 0; }
+
+private:
+    bool dropped_ = false;
+};
+
+bool WriteFile(const QString &path, const QByteArray &content) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+QByteArray ReadFile(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void scrambleUndoesItselfAndChangesEveryCharacter_data();
+    void scrambleUndoesItselfAndChangesEveryCharacter();
+    void storedFormStaysAsItWas_data();
+    void storedFormStaysAsItWas();
+    void storedFileShowsNeitherNameNorValue();
+    void storedFileKeepsEveryCharacter();
+    void brokenStoreFailsQuietly_data();
+    void brokenStoreFailsQuietly();
+
+private:
+    QString settingsFile(const QString &application) const {
+        return config_.path() + '/' + application + '/' + application + ".conf";
+    }
+    QTemporaryDir config_;
+};
+
+void SettingsStoreTest::initTestCase() {
+    // Before the first use of the store, so that it keeps to this folder.
+    QVERIFY(config_.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
+}
+
+void SettingsStoreTest::scrambleUndoesItselfAndChangesEveryCharacter_data() {
+    QTest::addColumn<QString>("text");
+    QString everyCode;
+    for (int code = 0; code <= 0xFFFF; ++code)
+        everyCode += QChar(char16_t(code));
+    QTest::newRow("empty") << QString();
+    QTest::newRow("Duration") << "Duration";
+    QTest::newRow("every UTF-16 code") << everyCode;
+}
+
+// Together over every code this makes the scramble a one-to-one map of all texts onto all texts.
+void SettingsStoreTest::scrambleUndoesItselfAndChangesEveryCharacter() {
+    QFETCH(QString, text);
+    const QString scrambled = ScrambleSettingText(text);
+    QCOMPARE(scrambled.size(), text.size());
+    for (qsizetype i = 0; i < text.size(); ++i)
+        QVERIFY2(scrambled[i] != text[i], qPrintable(QString::number(text[i].unicode(), 16)));
+    QCOMPARE(UnscrambleSettingText(scrambled), text);
+    QCOMPARE(ScrambleSettingText(UnscrambleSettingText(text)), text);
+}
+
+// Values stored by earlier runs must still read: the shift is part of the stored format.
+void SettingsStoreTest::storedFormStaysAsItWas_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("name") << "Duration"
+                          << "Gxudwlrq";
+    QTest::newRow("en_US date") << "12/8/26"
+                                << "452;259";
+    QTest::newRow("end of the single-byte range wraps to its start")
+        << QStringLiteral("\u00FD\u00FE\u00FF") << QString::fromUtf16(u"\u0000\u0001\u0002", 3);
+    QTest::newRow("Arabic-Indic digit and right-to-left mark")
+        << QStringLiteral("\u0668\u200F") << QStringLiteral("\u066B\u2012");
+    QTest::newRow("surrogate pair stays a pair (Chakma digit)")
+        << QString::fromUcs4(U"\U00011137") << QString::fromUcs4(U"\U00011D3A");
+}
+
+void SettingsStoreTest::storedFormStaysAsItWas() {
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QCOMPARE(ScrambleSettingText(text), stored);
+}
+
+// The file as a user opens it on a real store.
+void SettingsStoreTest::storedFileShowsNeitherNameNorValue() {
+    QtPlatform platform;
+    QCOMPARE(ReadSetting(platform, "Duration"), QString());
+    QVERIFY(WriteSetting(platform, "Duration", "12/8/26"));
+    const QString file = QString::fromUtf8(ReadFile(settingsFile("tst_settingsstore")));
+    QVERIFY2(file.startsWith("[Settings]\nGxudwlrq="), qPrintable(file));
+    QVERIFY2(!file.contains("Duration") && !file.contains("12/8/26"), qPrintable(file));
+    QCOMPARE(ReadSetting(platform, "Duration"), "12/8/26");
+}
+
+void SettingsStoreTest::storedFileKeepsEveryCharacter() {
+    QString text; // every character of the basic plane, and one beyond it
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        if (!QChar::isSurrogate(code))
+            text += QChar(char16_t(code));
+    }
+    text += QString::fromUcs4(U"\U00011137");
+    QtPlatform platform;
+    QVERIFY(platform.writeSettingValue("every", "Settings", "value", text));
+    // Read from a copy of the file, so that nothing remembered from the write can answer.
+    QVERIFY(QDir().mkpath(config_.path() + "/copy"));
+    QVERIFY(QFile::copy(settingsFile("every"), settingsFile("copy")));
+    QCOMPARE(platform.readSettingValue("copy", "Settings", "value"), text);
+}
+
+enum class Breakage {
+    FolderForFile,
+    FileForFolder,
+    Garbage,
+    PipeForFile,
+    FolderForLock,
+    UnreadableFile,
+    ReadOnlyFile,
+    ReadOnlyFolder
+};
+
+void SettingsStoreTest::brokenStoreFailsQuietly_data() {
+    QTest::addColumn<Breakage>("breakage");
+    QTest::addColumn<QString>("application");
+    QTest::addColumn<std::optional<QString>>("read");
+    QTest::addColumn<bool>("written");
+    const std::optional<QString> unreadable;
+    const std::optional<QString> empty = QString();
+    const std::optional<QString> kept = QStringLiteral("kept");
+    QTest::newRow("folder where the file should be")
+        << Breakage::FolderForFile << "folderforfile" << unreadable << false;
+    QTest::newRow("file where the folder should be")
+        << Breakage::FileForFolder << "fileforfolder" << empty << false;
+    QTest::newRow("file of garbage, replaced by the next write")
+        << Breakage::Garbage << "garbage" << empty << true;
+    QTest::newRow("named pipe where the file should be")
+        << Breakage::PipeForFile << "pipeforfile" << unreadable << false;
+    QTest::newRow("folder where the lock should be")
+        << Breakage::FolderForLock << "folderforlock" << kept << false;
+    QTest::newRow("unreadable file")
+        << Breakage::UnreadableFile << "unreadable" << unreadable << false;
+    QTest::newRow("read-only file") << Breakage::ReadOnlyFile << "readonlyfile" << kept << false;
+    QTest::newRow("read-only folder")
+        << Breakage::ReadOnlyFolder << "readonlyfolder" << empty << false;
+}
+
+// Nothing hangs or crashes; a store that cannot be read says so, one that cannot be written
+// keeps what it held.
+void SettingsStoreTest::brokenStoreFailsQuietly() {
+    QFETCH(Breakage, breakage);
+    QFETCH(QString, application);
+    QFETCH(std::optional<QString>, read);
+    QFETCH(bool, written);
+
+    const OrdinaryUser user(config_.path());
+    const QString folder = config_.path() + '/' + application;
+    const QString file = settingsFile(application);
+    const QByteArray settings = "[Settings]\nname=kept\n";
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += char((i * 7919 + 13) % 256);
+    bool modes = false; // whether the case rests on file modes
+    switch (breakage) {
+    case Breakage::FolderForFile:
+        QVERIFY(QDir().mkpath(file));
+        break;
+    case Breakage::FileForFolder:
+        QVERIFY(WriteFile(folder, settings));
+        break;
+    case Breakage::Garbage:
+        QVERIFY(QDir().mkpath(folder) && WriteFile(file, garbage));
+        break;
+    case Breakage::PipeForFile:
+        QVERIFY(QDir().mkpath(folder) && mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        break;
+    case Breakage::FolderForLock:
+        QVERIFY(QDir().mkpath(file + ".lock") && WriteFile(file, settings));
+        break;
+    case Breakage::UnreadableFile:
+        QVERIFY(QDir().mkpath(folder) && WriteFile(file, settings));
+        QVERIFY(QFile::setPermissions(file, {}));
+        modes = true;
+        break;
+    case Breakage::ReadOnlyFile:
+        QVERIFY(QDir().mkpath(folder) && WriteFile(file, settings));
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        modes = true;
+        break;
+    case Breakage::ReadOnlyFolder:
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        modes = true;
+        break;
+    }
+    if (modes && !user.ordinary())
+        QSKIP("running as root without the right to act as an ordinary user: modes bind no one");
+    const bool plainFile = QFileInfo(file).isFile(); // a pipe is never opened here
+    const QByteArray before = plainFile ? ReadFile(file) : QByteArray();
+
+    QtPlatform platform;
+    QCOMPARE(platform.readSettingValue(application, "Settings", "name"), read);
+    QCOMPARE(platform.writeSettingValue(application, "Settings", "name", "new"), written);
+    if (!written && plainFile)
+        QCOMPARE(ReadFile(file), before);
+    if (written)
+        QVERIFY(ReadFile(file).startsWith("[Settings]\nname=new"));
+}
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "tst_settingsstore.moc"

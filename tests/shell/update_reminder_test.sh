@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Starts the real program under a private X server with a window manager and a session bus, in a
+# private home, with its clock set by libfaketime, and meets the update reminder as a user does:
+# the first start and a start 14 days later are silent; 15 days later the question comes before
+# the main window, Yes hands the download page to the browser and No does not; every start ends
+# with the main window. The same under United States, German, Japanese and Egyptian Arabic
+# settings, and with a broken settings store.
+# Usage: update_reminder_test.sh <program> <download address>
+set -uo pipefail
+program=$1
+download=$2
+work=$(mktemp -d)
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_CONFIG_HOME LANGUAGE
+
+libfaketime=
+for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
+    [[ -e $candidate ]] && { libfaketime=$candidate; break; }
+done
+if [[ -z $libfaketime ]]; then
+    echo "FAILED: libfaketime is not installed (scripts/install-deps.sh test installs it)"
+    exit 1
+fi
+
+# The browser: a stand-in on PATH that only notes the address it was given.
+mkdir -p "$work/bin"
+opened=$work/opened
+cat > "$work/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >> "$opened"
+EOF
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+
+source "$(dirname "$0")/x_session.sh"
+pid=
+cleanup() {
+    [[ -n $pid ]] && kill -9 "$pid" 2>/dev/null
+    stop_x_session
+    rm -rf "$work"
+}
+trap cleanup EXIT
+start_x_session 630 639 || { echo "FAILED: no X display could be started"; exit 1; }
+
+# Starts the program on the given day under the given regional settings, in the current home.
+start() { # day, locale
+    env HOME="$home" XDG_RUNTIME_DIR="$home/runtime" LANG="$2" LC_ALL="$2" \
+        LD_PRELOAD="$libfaketime" FAKETIME="@$1 10:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        "$program" >"$work/output" 2>&1 &
+    pid=$!
+}
+stop() {
+    if ! kill -9 "$pid" 2>/dev/null; then
+        wait "$pid" 2>/dev/null
+        echo "note: the program had ended by itself (status $?)"
+    fi
+    wait "$pid" 2>/dev/null
+    pid=
+}
+window_of() { # title: the running copy's visible window with exactly that title
+    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n 1
+}
+# Waits until the copy shows its main window (M) or a message box (B); prints which, or -.
+first_window() {
+    for _ in $(seq 200); do
+        [[ -n $(window_of 'Vellora v1.20') ]] && { echo M; return; }
+        [[ -n $(window_of 'Vellora') ]] && { echo B; return; }
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo -
+    { echo "no window came; the program said:"; cat "$work/output"; } >&2
+}
+main_window_follows() {
+    for _ in $(seq 100); do
+        [[ -n $(window_of 'Vellora v1.20') ]] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+answer() { # key: y or n
+    local box
+    box=$(window_of 'Vellora')
+    xdotool windowactivate --sync "$box" >/dev/null 2>&1
+    xdotool windowfocus --sync "$box" >/dev/null 2>&1
+    xdotool key --clearmodifiers "$1"
+}
+opened_count() { [[ -e $opened ]] && grep -c . "$opened" || echo 0; }
+settings_file() { echo "$home/.config/vellora/vellora.conf"; }
+# The stored file as a user opens it: the section, one scrambled name, no plain "Duration".
+file_is_scrambled() {
+    local file
+    file=$(settings_file)
+    grep -qx '\[Settings\]' "$file" && [[ $(grep -c '=' "$file") -eq 1 ]] &&
+        ! grep -q 'Duration' "$file"
+}
+starts_silently() { # day, locale, what
+    start "$1" "$2"
+    local first
+    first=$(first_window)
+    check "$3: the main window comes, no question ($first)" test "$first" = M
+    stop
+}
+asks_then_main() { # day, locale, key, what
+    local before first
+    before=$(opened_count)
+    start "$1" "$2"
+    first=$(first_window)
+    check "$4: the question comes before the main window ($first)" test "$first" = B
+    if [[ $first == B ]]; then
+        check "$4: no main window behind the question" test -z "$(window_of 'Vellora v1.20')"
+        answer "$3"
+    fi
+    check "$4: then the main window" main_window_follows
+    if [[ $3 == y ]]; then
+        check "$4: Yes opens the download page" \
+            test "$(opened_count)" -eq $((before + 1)) -a "$(tail -n 1 "$opened" 2>/dev/null)" = "$download"
+    else
+        check "$4: No opens nothing" test "$(opened_count)" -eq "$before"
+    fi
+    stop
+}
+
+# Each locale in a fresh home: first start, 14 days on, 15 days on (Yes), 15 more (No).
+run_locale() { # locale, first day
+    local locale=$1 day=$2
+    home=$work/home-${locale%%.*}
+    mkdir -p "$home/runtime"
+    chmod 700 "$home/runtime"
+    rm -f "$opened"
+    if ! locale -a 2>/dev/null | grep -qix "${locale%%.*}.utf-\?8"; then
+        echo "note: $locale is not generated here; Qt still takes its date format from LANG"
+    fi
+    starts_silently "$day" "$locale" "$locale first start"
+    check "$locale: the stored file shows no plain name" file_is_scrambled
+    starts_silently "$(date -d "$day + 14 days" +%F)" "$locale" "$locale 14 days later"
+    asks_then_main "$(date -d "$day + 15 days" +%F)" "$locale" y "$locale 15 days later"
+    asks_then_main "$(date -d "$day + 30 days" +%F)" "$locale" n "$locale 30 days later"
+}
+
+# Under United States settings the year has two digits: the days run across the turn of 2100.
+run_locale en_US.UTF-8 2099-12-20
+run_locale de_DE.UTF-8 2026-12-20
+run_locale ja_JP.UTF-8 2026-12-20
+run_locale ar_EG.UTF-8 2026-12-20
+
+# Broken stores keep nothing from the main window and ask nothing.
+home=$work/home-broken
+mkdir -p "$home/runtime" "$(dirname "$(settings_file)")"
+chmod 700 "$home/runtime"
+mkdir "$(settings_file)"
+starts_silently 2026-12-20 en_US.UTF-8 "a folder where the settings file should be"
+rmdir "$(settings_file)"
+head -c 4096 /dev/urandom > "$(settings_file)"
+starts_silently 2026-12-20 en_US.UTF-8 "a settings file of garbage"
+printf '[Settings]\nGxudwlrq=vrrq\n' > "$(settings_file)"
+starts_silently 2026-12-20 en_US.UTF-8 "a stored value that is no date"
+check "the value that is no date is left as it was" grep -qx 'Gxudwlrq=vrrq' "$(settings_file)"
+
+report_checks

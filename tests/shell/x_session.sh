@@ -1,0 +1,58 @@
+# shellcheck shell=bash
+# Shared by the tests that drive the real program: a private X server with a window manager and
+# a session bus, and a tally of checks. Source it, call start_x_session, end with report_checks.
+
+passes=0
+failures=0
+check() { # description, then a command that must succeed
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+        passes=$((passes + 1))
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+report_checks() {
+    echo "$passes passed, $failures failed"
+    [[ $failures -eq 0 ]]
+}
+
+# Starts Xvfb on a free display numbered from $1 to $2, then openbox and a session bus.
+# Returns non-zero when no display could be started.
+x_server=
+x_wm=
+start_x_session() {
+    local number
+    for number in $(shuf -i "$1-$2" -n 20); do
+        [[ -e /tmp/.X$number-lock ]] && continue
+        Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+        x_server=$!
+        for _ in $(seq 50); do
+            xdpyinfo -display ":$number" >/dev/null 2>&1 && break
+            kill -0 "$x_server" 2>/dev/null || break
+            sleep 0.1
+        done
+        # A server that died lost the display to another one, which must not be taken.
+        if kill -0 "$x_server" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1; then
+            export DISPLAY=:$number
+            break
+        fi
+        kill "$x_server" 2>/dev/null
+        x_server=
+    done
+    [[ -n $x_server ]] || return 1
+    eval "$(dbus-launch --sh-syntax)"
+    openbox >/dev/null 2>&1 &
+    x_wm=$!
+    for _ in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+}
+stop_x_session() {
+    kill "$x_wm" "${DBUS_SESSION_BUS_PID:-}" "$x_server" 2>/dev/null
+    wait "$x_wm" "$x_server" 2>/dev/null
+}
