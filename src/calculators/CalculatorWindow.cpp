@@ -44,7 +44,8 @@ CalculatorWindow::CalculatorWindow(frmMDI &mdi, CalculatorForm form, const QStri
     , form_(form) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
-    setWindowIcon(QIcon(QStringLiteral(":/vellora.png")));
+    // The main window's icon, shared rather than read from the image again for every window.
+    setWindowIcon(mdi.windowIcon());
 
     menu_ = new SharedMenuBar(menu, mdi.platform(), this);
     body_ = new Body;
@@ -80,6 +81,16 @@ QPushButton *CalculatorWindow::addButton(const QString &name, const QString &cap
 void CalculatorWindow::setExitButton(QPushButton *button) {
     static_cast<Body *>(body_)->exitButton = button;
     button->setDefault(true);
+}
+
+void CalculatorWindow::handOverTo(CalculatorWindow *result) {
+    hide();
+    showInsteadOfLauncher(result);
+}
+
+void CalculatorWindow::showInsteadOfLauncher(CalculatorWindow *window) {
+    mdi_.showForm(window);
+    mdi_.setLauncherPanelVisible(false);
 }
 
 void CalculatorWindow::Form_Unload() {

@@ -46,6 +46,13 @@ protected:
     // The button that Enter and Escape press when no control takes them.
     void setExitButton(QPushButton *button);
 
+    // An input window's calculation ends here: this window hides, keeping everything picked in
+    // it for Back, and the result window takes its place; the launcher panel stays hidden.
+    void handOverTo(CalculatorWindow *result);
+    // Shows the window as the current one with the launcher panel hidden, even if a window that
+    // just unloaded made the panel visible.
+    void showInsteadOfLauncher(CalculatorWindow *window);
+
     // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
     virtual void Form_Unload();
 

@@ -8,7 +8,7 @@
 namespace vellora {
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent) {
+    : MeasuredLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);

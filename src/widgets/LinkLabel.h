@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "widgets/MeasuredLabel.h"
 
 namespace vellora {
 
 // A label that acts as a link: pointing-hand pointer, a click (or Space or Enter once it has
 // the focus) emits clicked(). It takes the focus by Tab only, so keyboard users can reach it.
-class LinkLabel : public QLabel {
+class LinkLabel : public MeasuredLabel {
     Q_OBJECT
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);

@@ -1,8 +1,9 @@
 #include "calculators/bmi/BodyMassIndex.h"
 
+#include "calculators/DecimalRounding.h"
+
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <string_view>
 #include <system_error>
@@ -12,8 +13,6 @@ namespace vellora {
 
 namespace {
 
-// Pounds to kilograms as the calculator has always done it: six decimals of 1/2.2.
-constexpr double kKilogramsPerPound = 0.454545;
 // An inch counts as 2.5 centimetres.
 constexpr double kCentimetresPerInch = 2.5;
 constexpr double kCentimetresPerMeter = 100.0;
@@ -75,84 +74,15 @@ std::string GroupThousands(std::string_view digits) {
 } // namespace
 
 std::string FormatBodyMassIndex(double value) {
-    std::array<char, 64> buffer{};
-    if (!std::isfinite(value)) {
-        const auto [end, error] =
-            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-        return error == std::errc() ? std::string(buffer.data(), end) : std::string();
+    const std::string rounded = RoundToHundredths(value);
+    const std::size_t point = rounded.find('.');
+    if (point == std::string::npos) {
+        return rounded; // not a finite number
     }
-
-    // 15 significant digits: "d.dddddddddddddde+XX".
-    constexpr int kSignificantDigits = 15;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::scientific, kSignificantDigits - 1);
-    if (error != std::errc()) {
-        return "0.00";
-    }
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) {
-        text.remove_prefix(1);
-    }
-    const std::size_t exponentMark = text.find('e');
-    std::string significand;
-    for (const char c : text.substr(0, exponentMark)) {
-        if (c != '.') {
-            significand += c;
-        }
-    }
-    std::string_view exponentText = text.substr(exponentMark + 1);
-    if (!exponentText.empty() && exponentText.front() == '+') {
-        exponentText.remove_prefix(1);
-    }
-    int exponent = 0;
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-
-    // significand[i] has the place value 10^(exponent - i). Keep every place from the units
-    // (or the leading digit, if higher) down to hundredths; the thousandths digit decides.
-    const auto digitAt = [&](int place) {
-        const int index = exponent - place;
-        if (index < 0 || index >= static_cast<int>(significand.size())) {
-            return '0';
-        }
-        return significand[static_cast<std::size_t>(index)];
-    };
-    const int highestPlace = exponent > 0 ? exponent : 0;
-    std::string kept;
-    for (int place = highestPlace; place >= -2; --place) {
-        kept += digitAt(place);
-    }
-
-    if (digitAt(-3) >= '5') {
-        std::size_t i = kept.size();
-        bool carry = true;
-        while (carry && i > 0) {
-            --i;
-            if (kept[i] == '9') {
-                kept[i] = '0';
-            } else {
-                ++kept[i];
-                carry = false;
-            }
-        }
-        if (carry) {
-            kept.insert(kept.begin(), '1');
-        }
-    }
-
-    const std::string_view keptView(kept);
-    const std::string_view integerPart = keptView.substr(0, kept.size() - 2);
-    const std::string_view fraction = keptView.substr(kept.size() - 2);
-
-    std::string formatted;
-    if (negative && kept.find_first_not_of('0') != std::string::npos) {
-        formatted += '-';
-    }
-    formatted += GroupThousands(integerPart);
-    formatted += '.';
-    formatted += fraction;
-    return formatted;
+    const std::size_t sign = rounded.front() == '-' ? 1 : 0;
+    return rounded.substr(0, sign) +
+           GroupThousands(std::string_view(rounded).substr(sign, point - sign)) +
+           rounded.substr(point);
 }
 
 BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {

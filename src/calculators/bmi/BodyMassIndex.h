@@ -3,12 +3,13 @@
 // Body Mass Index: from the items picked in the input window to the four texts of the result
 // window, or to the message the input window shows instead. Plain C++, no window system.
 
+#include "calculators/WeightUnit.h"
+
 #include <string>
 #include <variant>
 
 namespace vellora {
 
-enum class WeightUnit { None, Kilograms, Pounds };
 enum class HeightUnit { None, Meters, Inches };
 
 // The unit choices and the texts of the picked list items of the chosen units:

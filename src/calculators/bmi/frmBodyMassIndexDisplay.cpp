@@ -3,30 +3,16 @@
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/Promotions.h"
-#include "links/SharedMenuBar.h"
 #include "widgets/Design.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vellora {
 
 namespace {
-
-MenuBarDesign MenuDesign() {
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuFileBack"), QStringLiteral("&Back")},
-                      {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuFileSep1");
-    menu.secondSeparator = QStringLiteral("mnuFileSep2");
-    menu.updateCaption = QStringLiteral("&Check for Software Update");
-    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
-    return menu;
-}
 
 QLabel *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -40,12 +26,9 @@ QLabel *MakeLabel(const QString &name, const QString &text, const QFont &font, Q
 } // namespace
 
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
-    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"), MenuDesign(), 8400, 6000) {
+    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"),
+                             CoBrandSpacing::FourBlanks, 8400, 6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
-    connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
-            &frmBodyMassIndexDisplay::mnuFileBack_Click);
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmBodyMassIndexDisplay::mnuExit_Click);
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
@@ -100,27 +83,11 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     resultLayout->addWidget(lblResult_);
     resultLayout->addSpacing(6);
 
-    auto *bottom = new QFrame(body());
-    bottom->setObjectName(QStringLiteral("Frame5"));
-    bottom->setFrameShape(QFrame::StyledPanel);
-    auto *promotions = new QVBoxLayout;
-    AddBrandingLabels(promotions, CoBrandSpacing::FourBlanks, platform(), bottom);
-    QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), bottom);
-    setExitButton(exit);
-    connect(exit, &QPushButton::clicked, this, &frmBodyMassIndexDisplay::cmdExit_Click);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), bottom);
-    connect(back, &QPushButton::clicked, this, &frmBodyMassIndexDisplay::cmdBack_Click);
-    auto *bottomLayout = new QHBoxLayout(bottom);
-    bottomLayout->addLayout(promotions, 1);
-    bottomLayout->addWidget(exit, 0, Qt::AlignBottom);
-    bottomLayout->addWidget(back, 0, Qt::AlignBottom);
-
     auto *layout = new QVBoxLayout(body());
     layout->addWidget(banner);
     layout->addWidget(result);
     layout->addStretch(1);
-    layout->addWidget(bottom);
-    exit->setFocus();
+    layout->addWidget(foot());
 }
 
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
@@ -130,23 +97,8 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     lblYourBodyMassIndex_->setText(QString::fromStdString(result.bodyMassIndexText));
 }
 
-void frmBodyMassIndexDisplay::cmdBack_Click() {
-    close();
-    frmMDI &main = mdi();
-    main.showForm(main.loadForm<frmBodyMassIndexMain>());
-    main.setLauncherPanelVisible(false);
-}
-
-void frmBodyMassIndexDisplay::mnuFileBack_Click() {
-    cmdBack_Click();
-}
-
-void frmBodyMassIndexDisplay::cmdExit_Click() {
-    close();
-}
-
-void frmBodyMassIndexDisplay::mnuExit_Click() {
-    cmdExit_Click();
+CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
+    return mdi().loadForm<frmBodyMassIndexMain>();
 }
 
 } // namespace vellora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/CalculatorResultWindow.h"
 
 class QLabel;
 
@@ -9,8 +9,8 @@ namespace vellora {
 struct BmiResult;
 
 // "QV Body Mass Index" result: the height, weight and BMI as three headed columns and the
-// verdict below. It computes nothing; each calculation meets a freshly created window.
-class frmBodyMassIndexDisplay : public CalculatorWindow {
+// verdict below. It computes nothing.
+class frmBodyMassIndexDisplay : public CalculatorResultWindow {
     Q_OBJECT
 public:
     static constexpr CalculatorForm kForm = CalculatorForm::BodyMassIndexDisplay;
@@ -19,11 +19,8 @@ public:
     // Fills the four value labels: verdict, height, weight, then the BMI.
     void setResult(const BmiResult &result);
 
-public slots:
-    void cmdBack_Click();
-    void mnuFileBack_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
+protected:
+    CalculatorWindow *loadInputWindow() override;
 
 private:
     QLabel *lblYourHeight_ = nullptr;

@@ -348,9 +348,7 @@ void frmBodyMassIndexMain::cmdCalculate_Click() {
 
     auto *display = mdi().loadForm<frmBodyMassIndexDisplay>();
     display->setResult(std::get<BmiResult>(outcome));
-    hide();
-    mdi().showForm(display);
-    mdi().setLauncherPanelVisible(false);
+    handOverTo(display);
 }
 
 void frmBodyMassIndexMain::cmdExit_Click() {

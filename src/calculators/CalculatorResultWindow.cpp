@@ -1,0 +1,71 @@
+#include "calculators/CalculatorResultWindow.h"
+
+#include "links/SharedMenuBar.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+MenuBarDesign MenuDesign() {
+    MenuBarDesign menu;
+    menu.fileItems = {{QStringLiteral("mnuFileBack"), QStringLiteral("&Back")},
+                      {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
+    menu.firstSeparator = QStringLiteral("mnuFileSep1");
+    menu.secondSeparator = QStringLiteral("mnuFileSep2");
+    menu.updateCaption = QStringLiteral("&Check for Software Update");
+    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
+    return menu;
+}
+
+} // namespace
+
+CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, CalculatorForm form,
+                                               const QString &caption,
+                                               CoBrandSpacing coBrandSpacing, double widthTwips,
+                                               double heightTwips)
+    : CalculatorWindow(mdi, form, caption, MenuDesign(), widthTwips, heightTwips) {
+    connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
+            &CalculatorResultWindow::mnuFileBack_Click);
+    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &CalculatorResultWindow::mnuExit_Click);
+
+    foot_ = new QFrame(body());
+    foot_->setObjectName(QStringLiteral("Frame5"));
+    foot_->setFrameShape(QFrame::StyledPanel);
+    auto *promotions = new QVBoxLayout;
+    AddBrandingLabels(promotions, coBrandSpacing, platform(), foot_);
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), foot_);
+    setExitButton(exit);
+    connect(exit, &QPushButton::clicked, this, &CalculatorResultWindow::cmdExit_Click);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), foot_);
+    connect(back, &QPushButton::clicked, this, &CalculatorResultWindow::cmdBack_Click);
+    auto *footLayout = new QHBoxLayout(foot_);
+    footLayout->addLayout(promotions, 1);
+    footLayout->addWidget(exit, 0, Qt::AlignBottom);
+    footLayout->addWidget(back, 0, Qt::AlignBottom);
+    exit->setFocus();
+}
+
+void CalculatorResultWindow::cmdBack_Click() {
+    close();
+    showInsteadOfLauncher(loadInputWindow());
+}
+
+void CalculatorResultWindow::mnuFileBack_Click() {
+    cmdBack_Click();
+}
+
+void CalculatorResultWindow::cmdExit_Click() {
+    close();
+}
+
+void CalculatorResultWindow::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+} // namespace vellora

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calculators/CalculatorWindow.h"
+#include "links/Promotions.h"
+
+class QFrame;
+
+namespace vellora {
+
+// What the result windows of the two-window calculators share: the File items "&Back" and
+// "E&xit", and a foot (Frame5) with the promotional labels beside the Exit and Back buttons.
+// Exit unloads the window; Back unloads it and shows the calculator's input window again as it
+// was left, with the launcher panel hidden although the unload showed it for a moment. Each
+// calculation meets a freshly created result window.
+class CalculatorResultWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    CalculatorResultWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
+                           CoBrandSpacing coBrandSpacing, double widthTwips, double heightTwips);
+
+public slots:
+    void cmdBack_Click();
+    void mnuFileBack_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+protected:
+    // The input window Back returns to: the hidden one, or a fresh one if it has gone.
+    virtual CalculatorWindow *loadInputWindow() = 0;
+    // The foot, to be laid out last; Exit has the focus when the window opens.
+    QFrame *foot() const { return foot_; }
+
+private:
+    QFrame *foot_ = nullptr;
+};
+
+} // namespace vellora

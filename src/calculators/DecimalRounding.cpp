@@ -1,0 +1,89 @@
+#include "calculators/DecimalRounding.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <string_view>
+#include <system_error>
+
+namespace vellora {
+
+std::string RoundToHundredths(double value) {
+    std::array<char, 64> buffer{};
+    if (!std::isfinite(value)) {
+        const auto [end, error] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+        return error == std::errc() ? std::string(buffer.data(), end) : std::string();
+    }
+
+    // 15 significant digits: "d.dddddddddddddde+XX".
+    constexpr int kSignificantDigits = 15;
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::scientific, kSignificantDigits - 1);
+    if (error != std::errc()) {
+        return "0.00";
+    }
+    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) {
+        text.remove_prefix(1);
+    }
+    const std::size_t exponentMark = text.find('e');
+    std::string significand;
+    for (const char c : text.substr(0, exponentMark)) {
+        if (c != '.') {
+            significand += c;
+        }
+    }
+    std::string_view exponentText = text.substr(exponentMark + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
+
+    // significand[i] has the place value 10^(exponent - i). Keep every place from the units
+    // (or the leading digit, if higher) down to hundredths; the thousandths digit decides.
+    const auto digitAt = [&](int place) {
+        const int index = exponent - place;
+        if (index < 0 || index >= static_cast<int>(significand.size())) {
+            return '0';
+        }
+        return significand[static_cast<std::size_t>(index)];
+    };
+    const int highestPlace = exponent > 0 ? exponent : 0;
+    std::string kept;
+    for (int place = highestPlace; place >= -2; --place) {
+        kept += digitAt(place);
+    }
+
+    if (digitAt(-3) >= '5') {
+        std::size_t i = kept.size();
+        bool carry = true;
+        while (carry && i > 0) {
+            --i;
+            if (kept[i] == '9') {
+                kept[i] = '0';
+            } else {
+                ++kept[i];
+                carry = false;
+            }
+        }
+        if (carry) {
+            kept.insert(kept.begin(), '1');
+        }
+    }
+
+    std::string rounded;
+    if (negative && kept.find_first_not_of('0') != std::string::npos) {
+        rounded += '-';
+    }
+    rounded.append(kept, 0, kept.size() - 2);
+    rounded += '.';
+    rounded.append(kept, kept.size() - 2, 2);
+    return rounded;
+}
+
+} // namespace vellora

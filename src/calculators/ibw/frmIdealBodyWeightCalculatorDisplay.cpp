@@ -1,0 +1,78 @@
+#include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
+
+#include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
+#include "links/Promotions.h"
+#include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+QLabel *AddLabel(QVBoxLayout *layout, const char *name, const char *text, const QFont &font) {
+    auto *label = new MeasuredLabel(QString::fromLatin1(text), layout->parentWidget());
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return label;
+}
+
+QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
+    auto *frame = new QFrame(layout->parentWidget());
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(frame);
+    return new QVBoxLayout(frame);
+}
+
+} // namespace
+
+frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi)
+    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"),
+                             CoBrandSpacing::Tight, 8400, 5400) {
+    setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
+
+    auto *layout = new QVBoxLayout(body());
+    // Frame2 groups the advice on this window, so the banner's frame has a name of its own.
+    layout->addWidget(MakeBannerFrame(QStringLiteral("fraBanner"), QStringLiteral("Label61"),
+                                      DiscussionBoardBannerCaption(), platform(), body()));
+
+    QVBoxLayout *frame1 = AddFrame(layout, "Frame1");
+    AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
+    lblResult_ = AddLabel(frame1, "lblResult", "", VerdanaFont(12));
+    QPalette resultColours = lblResult_->palette();
+    resultColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    lblResult_->setPalette(resultColours);
+
+    QVBoxLayout *frame2 = AddFrame(layout, "Frame2");
+    AddLabel(frame2, "Label3", "Thanks for using QV Ideal Body Weight Calculator",
+             VerdanaFont(8.25));
+    const QFont advice = VerdanaFont(8.25, false);
+    AddLabel(frame2, "Label4",
+             "Knowing the Ideal Body Weight for your Height helps prevent many diseases like "
+             "hypertension, diabetes and stress related illnesses",
+             advice);
+    AddLabel(frame2, "Label5",
+             "This software is not the ultimate answer to your problems and only serves as a "
+             "guide. Please consult your physician before changing your diet",
+             advice);
+
+    layout->addStretch(1);
+    layout->addWidget(foot());
+}
+
+void frmIdealBodyWeightCalculatorDisplay::setResultText(const QString &text) {
+    lblResult_->setText(text);
+}
+
+CalculatorWindow *frmIdealBodyWeightCalculatorDisplay::loadInputWindow() {
+    return mdi().loadForm<frmIdealBodyWeightCalculatorMain>();
+}
+
+} // namespace vellora

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "calculators/CalculatorResultWindow.h"
+
+class QLabel;
+
+namespace vellora {
+
+// "QV Ideal Body Weight Calculator" result: the ideal range under its heading, a closing line
+// and two lines of advice. It computes nothing; the input window writes the range text.
+class frmIdealBodyWeightCalculatorDisplay : public CalculatorResultWindow {
+    Q_OBJECT
+public:
+    static constexpr CalculatorForm kForm = CalculatorForm::IdealBodyWeightCalculatorDisplay;
+    explicit frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi);
+
+    // Writes lblResult: "63 Pounds To 77 Pounds".
+    void setResultText(const QString &text);
+
+protected:
+    CalculatorWindow *loadInputWindow() override;
+
+private:
+    QLabel *lblResult_ = nullptr;
+};
+
+} // namespace vellora

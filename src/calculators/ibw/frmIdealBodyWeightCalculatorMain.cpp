@@ -1,0 +1,163 @@
+#include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
+
+#include "calculators/ibw/IdealBodyWeight.h"
+#include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
+#include "links/Promotions.h"
+#include "links/SharedMenuBar.h"
+#include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vellora {
+
+namespace {
+
+MenuBarDesign MenuDesign() {
+    MenuBarDesign menu;
+    menu.fileItems = {
+        {QStringLiteral("mnuGetIdealBodyWeight"), QStringLiteral("Get My &Ideal Body Weight")},
+        {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
+    menu.firstSeparator = QStringLiteral("mnuHelp1");
+    menu.secondSeparator = QStringLiteral("mnuHelp2");
+    menu.updateCaption = QStringLiteral("Check for Software &Update");
+    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
+    return menu;
+}
+
+// A fixed list with its caption label in front; the caption is the list's buddy, and the
+// accessible name says what the list holds where the caption alone would not.
+QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char *caption,
+                   const char *listName, const char *accessibleName, QWidget *parent) {
+    auto *label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(labelName));
+    label->setFont(VerdanaFont(8.25));
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(listName));
+    list->setAccessibleName(QString::fromLatin1(accessibleName));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(16);
+    list->setMaxVisibleItems(15);
+    label->setBuddy(list);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(list, row, 1);
+    return list;
+}
+
+} // namespace
+
+frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
+    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"), MenuDesign(),
+                       8400, 6000) {
+    setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
+    connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
+            &frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click);
+    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
+            &frmIdealBodyWeightCalculatorMain::mnuExit_Click);
+
+    QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
+                                     DiscussionBoardBannerCaption(), platform(), body());
+
+    auto *label4 = new MeasuredLabel(
+        QStringLiteral("Welcome to the QV Ideal Body Weight Calculator. Knowing the ideal weight "
+                       "helps you decide whether you should go on a diet or not."),
+        body());
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setWordWrap(true);
+    label4->setFont(VerdanaFont(8.25, false));
+
+    auto *fraEnterHeight = new QGroupBox(QStringLiteral("Enter Height"), body());
+    fraEnterHeight->setObjectName(QStringLiteral("fraEnterHeight"));
+    auto *lists = new QGridLayout;
+    cmbGender_ = AddList(lists, 0, "Label3", "Sex", "cmbGender", "Sex", fraEnterHeight);
+    cmbFeet_ =
+        AddList(lists, 1, "Label1", "Feet", "cmbFeet", "Height in feet and inches", fraEnterHeight);
+    lists->setColumnStretch(2, 1);
+    optKG_ =
+        new QRadioButton(QStringLiteral("Get My Ideal Body Weight In Kilograms"), fraEnterHeight);
+    optKG_->setObjectName(QStringLiteral("optKG"));
+    optPound_ =
+        new QRadioButton(QStringLiteral("Get My Ideal Body Weight In Pounds"), fraEnterHeight);
+    optPound_->setObjectName(QStringLiteral("optPound"));
+    auto *heightLayout = new QVBoxLayout(fraEnterHeight);
+    heightLayout->addLayout(lists);
+    heightLayout->addSpacing(6);
+    heightLayout->addWidget(optKG_, 0, Qt::AlignLeft);
+    heightLayout->addWidget(optPound_, 0, Qt::AlignLeft);
+
+    QPushButton *cmdExit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), body());
+    setExitButton(cmdExit);
+    connect(cmdExit, &QPushButton::clicked, this, &frmIdealBodyWeightCalculatorMain::cmdExit_Click);
+    QPushButton *cmdCalculate = addButton(QStringLiteral("cmdCalculate"),
+                                          QStringLiteral("Get My &Ideal Body Weight"), body());
+    connect(cmdCalculate, &QPushButton::clicked, this,
+            &frmIdealBodyWeightCalculatorMain::cmdCalculate_Click);
+    auto *commands = new QHBoxLayout;
+    commands->addWidget(cmdExit);
+    commands->addStretch(1);
+    commands->addWidget(cmdCalculate);
+
+    auto *promotions = new QFrame(body());
+    promotions->setObjectName(QStringLiteral("Frame5"));
+    promotions->setFrameShape(QFrame::StyledPanel);
+    auto *promotionLayout = new QVBoxLayout(promotions);
+    AddBrandingLabels(promotionLayout, CoBrandSpacing::Tight, platform(), promotions);
+
+    auto *layout = new QVBoxLayout(body());
+    layout->addWidget(banner);
+    layout->addWidget(label4);
+    layout->addWidget(fraEnterHeight);
+    layout->addLayout(commands);
+    layout->addStretch(1);
+    layout->addWidget(promotions);
+
+    Form_Load();
+}
+
+void frmIdealBodyWeightCalculatorMain::Form_Load() {
+    for (const IdealWeightRow &row : IdealWeightTable)
+        cmbFeet_->addItem(QString::fromLatin1(row.height.data(), qsizetype(row.height.size())));
+    cmbGender_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+    cmbGender_->setCurrentIndex(0);
+    cmbFeet_->setCurrentIndex(0);
+    optPound_->setChecked(true);
+    cmbGender_->setFocus();
+}
+
+void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
+    IbwSelection selection;
+    selection.sex = SexFromListPosition(cmbGender_->currentIndex());
+    selection.height = cmbFeet_->currentText().toStdString();
+    selection.unit = optKG_->isChecked() ? WeightUnit::Kilograms : WeightUnit::Pounds;
+    const IbwResult result = CalculateIdealBodyWeight(selection);
+
+    // The range comes with "." as the point; the user reads the point of their own settings.
+    QString text = QString::fromStdString(result.text);
+    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+
+    auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
+    display->setResultText(text);
+    handOverTo(display);
+}
+
+void frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click() {
+    cmdCalculate_Click();
+}
+
+void frmIdealBodyWeightCalculatorMain::cmdExit_Click() {
+    close();
+}
+
+void frmIdealBodyWeightCalculatorMain::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+} // namespace vellora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "calculators/CalculatorWindow.h"
+
+class QComboBox;
+class QRadioButton;
+
+namespace vellora {
+
+// "QV Ideal Body Weight Calculator": sex and height picked from two fixed lists, and whether the
+// range is wanted in kilograms or pounds. The calculation hands the range text to the result
+// window and hides this window, which keeps its picks for Back.
+class frmIdealBodyWeightCalculatorMain : public CalculatorWindow {
+    Q_OBJECT
+public:
+    static constexpr CalculatorForm kForm = CalculatorForm::IdealBodyWeightCalculatorMain;
+    explicit frmIdealBodyWeightCalculatorMain(frmMDI &mdi);
+
+public slots:
+    void cmdCalculate_Click();
+    void mnuGetIdealBodyWeight_Click();
+    void cmdExit_Click();
+    void mnuExit_Click();
+
+private:
+    void Form_Load();
+
+    QComboBox *cmbGender_ = nullptr;
+    QComboBox *cmbFeet_ = nullptr;
+    QRadioButton *optKG_ = nullptr;
+    QRadioButton *optPound_ = nullptr;
+};
+
+} // namespace vellora

@@ -1,0 +1,18 @@
+#include "LauncherBenchmark.h"
+
+#include <QtTest>
+
+// A click on the "Ideal Body Weight Calculator" launcher button, to a fresh input window on
+// screen.
+class IbwOpenBenchmark : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openFromLauncher() {
+        vellora::test::BenchmarkLauncherOpen(
+            "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
+    }
+};
+
+QTEST_MAIN(IbwOpenBenchmark)
+#include "bench_ibwopen.moc"

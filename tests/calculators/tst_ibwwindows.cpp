@@ -1,0 +1,349 @@
+#include "FakePlatform.h"
+#include "MenuDriver.h"
+#include "WidgetTest.h"
+
+#include "calculators/Calculators.h"
+#include "calculators/ibw/IdealBodyWeight.h"
+#include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
+#include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
+#include "shell/frmMDI.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+using namespace vellora;
+using namespace vellora::test;
+
+namespace {
+// What the input window shows, as "Male|4 Feet 6 Inches|lb"; "kg" when optKG is chosen.
+const QString kPresets = QStringLiteral("Male|4 Feet 6 Inches|lb");
+} // namespace
+
+class IbwWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensWithPresets_data();
+    void opensWithPresets();
+    void calculatesIntoResultWindow_data();
+    void calculatesIntoResultWindow();
+    void backKeepsPicksAndRecalculates_data();
+    void backKeepsPicksAndRecalculates();
+    void resultExitShowsLauncher_data();
+    void resultExitShowsLauncher();
+    void inputCloses_data();
+    void inputCloses();
+    void launcherClosesInputAndResult_data();
+    void launcherClosesInputAndResult();
+    void fileItemsAndCoBrandCaption();
+
+private:
+    frmIdealBodyWeightCalculatorMain *input() const {
+        return qobject_cast<frmIdealBodyWeightCalculatorMain *>(
+            main->openForm(CalculatorForm::IdealBodyWeightCalculatorMain));
+    }
+    frmIdealBodyWeightCalculatorDisplay *display() const {
+        return qobject_cast<frmIdealBodyWeightCalculatorDisplay *>(
+            main->openForm(CalculatorForm::IdealBodyWeightCalculatorDisplay));
+    }
+    template <class T> T *in(QWidget *window, const char *name) const {
+        return window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+    }
+    QString resultText() const { return in<QLabel>(display(), "lblResult")->text(); }
+    void openIbw();
+    // Picks sex and height with the arrow keys and clicks the unit's option.
+    void choose(const QString &picks);
+    QString picks() const;
+
+    FakePlatform platform;
+    std::unique_ptr<frmMDI> main;
+};
+
+void IbwWindowsTest::init() {
+    platform = FakePlatform();
+    main = std::make_unique<frmMDI>(platform);
+    RegisterCalculators(*main);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+}
+
+void IbwWindowsTest::cleanup() {
+    main.reset();
+    SettleDeletions();
+    QLocale::setDefault(QLocale::c());
+}
+
+void IbwWindowsTest::openIbw() {
+    Click(main.get(), "cmdSelectOption_2");
+    QVERIFY(input() && input()->isVisible());
+}
+
+void IbwWindowsTest::choose(const QString &picks) {
+    const QStringList parts = picks.split('|');
+    for (auto [name, item] : {std::pair{"cmbGender", parts[0]}, std::pair{"cmbFeet", parts[1]}}) {
+        auto *list = in<QComboBox>(input(), name);
+        const int position = list->findText(item);
+        QVERIFY2(position >= 0, qPrintable(item));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < position; ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+    }
+    Click(input(), parts[2] == "kg" ? "optKG" : "optPound");
+    QCOMPARE(this->picks(), picks);
+}
+
+QString IbwWindowsTest::picks() const {
+    return in<QComboBox>(input(), "cmbGender")->currentText() + "|" +
+           in<QComboBox>(input(), "cmbFeet")->currentText() + "|" +
+           (in<QRadioButton>(input(), "optKG")->isChecked() ? "kg" : "") +
+           (in<QRadioButton>(input(), "optPound")->isChecked() ? "lb" : "");
+}
+
+void IbwWindowsTest::opensWithPresets_data() {
+    QTest::addColumn<bool>("fromText");
+    QTest::newRow("launcher button") << false;
+    QTest::newRow("launcher text") << true;
+}
+
+void IbwWindowsTest::opensWithPresets() {
+    QFETCH(bool, fromText);
+    if (fromText)
+        QTest::mouseClick(in<QLabel>(main.get(), "lblCaption_5"), Qt::LeftButton);
+    else
+        Click(main.get(), "cmdSelectOption_2");
+    frmIdealBodyWeightCalculatorMain *window = input();
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("QV Ideal Body Weight Calculator"));
+    QVERIFY(!main->launcherPanel()->isVisible());
+    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
+    QCOMPARE(window->y(), 0);
+    QCOMPARE(window->property("leftTwips").toDouble(),
+             (platform.screenWidthPixels - window->width()) * 15.0 / 2);
+
+    QCOMPARE(picks(), kPresets);
+    auto *gender = in<QComboBox>(window, "cmbGender");
+    auto *feet = in<QComboBox>(window, "cmbFeet");
+    QVERIFY(!gender->isEditable() && !feet->isEditable());
+    QCOMPARE(gender->count(), 2);
+    QCOMPARE(gender->itemText(1), QStringLiteral("Female"));
+    QCOMPARE(feet->count(), int(IdealWeightTable.size()));
+    for (int i = 0; i < feet->count(); ++i)
+        QCOMPARE(feet->itemText(i).toStdString(), std::string(IdealWeightTable[i].height));
+    // What a screen reader says for the lists: the caption labels and the accessible names.
+    QCOMPARE(in<QLabel>(window, "Label3")->buddy(), gender);
+    QCOMPARE(in<QLabel>(window, "Label1")->buddy(), feet);
+    QCOMPARE(gender->accessibleName(), QStringLiteral("Sex"));
+    QCOMPARE(feet->accessibleName(), QStringLiteral("Height in feet and inches"));
+    QCOMPARE(QApplication::focusWidget(), gender);
+}
+
+void IbwWindowsTest::calculatesIntoResultWindow_data() {
+    QTest::addColumn<QString>("picks");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("presets, button") << kPresets << "button"
+                                     << "C"
+                                     << "63 Pounds To 77 Pounds";
+    QTest::newRow("presets in kg, File menu") << "Male|4 Feet 6 Inches|kg"
+                                              << "menu"
+                                              << "C"
+                                              << "28.64 Kgs To 35 Kgs";
+    QTest::newRow("Enter on the button") << "Female|5 Feet 4 Inches|kg"
+                                         << "enter"
+                                         << "C"
+                                         << "49.09 Kgs To 60 Kgs";
+    QTest::newRow("access key") << "Male|6 Feet 11 Inches|lb"
+                                << "alt"
+                                << "C"
+                                << "220 Pounds To 268 Pounds";
+    QTest::newRow("German settings") << "Male|5 Feet 10 Inches|kg"
+                                     << "button"
+                                     << "de_DE"
+                                     << "67,73 Kgs To 83,18 Kgs";
+}
+
+void IbwWindowsTest::calculatesIntoResultWindow() {
+    QFETCH(QString, picks);
+    QFETCH(QString, how);
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QLocale::setDefault(QLocale(locale));
+    openIbw();
+    choose(picks);
+    QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
+    if (how == "button")
+        Click(inputWindow, "cmdCalculate");
+    else if (how == "menu")
+        ChooseMenuItem(inputWindow->menu(), QStringLiteral("mnuFile"),
+                       QStringLiteral("mnuGetIdealBodyWeight"));
+    else if (how == "enter")
+        QTest::keyClick(in<QWidget>(inputWindow, "cmdCalculate"), Qt::Key_Return);
+    else // the access key presses the button after a short flash
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+
+    QTRY_VERIFY(display() && display()->isVisible());
+    QVERIFY(inputWindow && !inputWindow->isVisible()); // hidden, not closed
+    QVERIFY(!main->launcherPanel()->isVisible());
+    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(display()->menu()));
+    QCOMPARE(display()->y(), 0);
+    QCOMPARE(resultText(), text);
+    for (const char *advice : {"Label4", "Label5"})
+        QVERIFY(!in<QLabel>(display(), advice)->text().endsWith('.'));
+    QVERIFY(platform.messages.isEmpty());
+}
+
+void IbwWindowsTest::backKeepsPicksAndRecalculates_data() {
+    QTest::addColumn<bool>("fromMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File > Back") << true;
+}
+
+void IbwWindowsTest::backKeepsPicksAndRecalculates() {
+    QFETCH(bool, fromMenu);
+    openIbw();
+    choose("Female|6 Feet 2 Inches|kg");
+    QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
+    Click(inputWindow, "cmdCalculate");
+    QCOMPARE(resultText(), QStringLiteral("69.55 Kgs To 85 Kgs"));
+    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
+    if (fromMenu)
+        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuFileBack"));
+    else
+        Click(result, "cmdBack");
+    QVERIFY(!display());
+    QTRY_VERIFY(!result);
+    QCOMPARE(input(), inputWindow.data());
+    QVERIFY(input()->isVisible());
+    QCOMPARE(picks(), QStringLiteral("Female|6 Feet 2 Inches|kg"));
+    QVERIFY(!main->launcherPanel()->isVisible());
+    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input()->menu()));
+
+    // The same selection again: the same text, in a freshly loaded result window.
+    Click(input(), "cmdCalculate");
+    QVERIFY(display() && display()->isVisible());
+    QCOMPARE(resultText(), QStringLiteral("69.55 Kgs To 85 Kgs"));
+}
+
+void IbwWindowsTest::resultExitShowsLauncher_data() {
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"button", "menu", "enter", "escape", "close box"})
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void IbwWindowsTest::resultExitShowsLauncher() {
+    QFETCH(QString, how);
+    openIbw();
+    choose("Female|5 Feet 0 Inches|kg");
+    QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
+    Click(inputWindow, "cmdCalculate");
+    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
+    if (how == "button") {
+        Click(result, "cmdExit");
+    } else if (how == "menu") {
+        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
+    } else if (how == "close box") {
+        result->close();
+    } else {
+        QWidget *focused = QApplication::focusWidget();
+        QCOMPARE(focused, in<QWidget>(result, "cmdExit"));
+        QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
+    }
+    QVERIFY(!display());
+    QTRY_VERIFY(!result);
+    QVERIFY(main->launcherPanel()->isVisible());
+    QVERIFY(inputWindow && !inputWindow->isVisible());
+    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+
+    // Opening the calculator again starts from the presets, not the earlier picks.
+    openIbw();
+    QTRY_VERIFY(!inputWindow);
+    QCOMPARE(picks(), kPresets);
+}
+
+void IbwWindowsTest::inputCloses_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("Exit button") << "button"
+                                 << "";
+    QTest::newRow("File > Exit") << "menu"
+                                 << "";
+    QTest::newRow("Enter on the height list") << "enter"
+                                              << "cmbFeet";
+    QTest::newRow("keypad Enter on an option") << "keypad"
+                                               << "optKG";
+    QTest::newRow("Escape on the sex list") << "escape"
+                                            << "cmbGender";
+}
+
+void IbwWindowsTest::inputCloses() {
+    QFETCH(QString, how);
+    QFETCH(QString, focus);
+    openIbw();
+    QPointer<frmIdealBodyWeightCalculatorMain> window = input();
+    if (how == "button") {
+        Click(window, "cmdExit");
+    } else if (how == "menu") {
+        ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
+    } else {
+        const Qt::Key key = how == "escape"   ? Qt::Key_Escape
+                            : how == "keypad" ? Qt::Key_Enter
+                                              : Qt::Key_Return;
+        QTest::keyClick(in<QWidget>(window, qPrintable(focus)), key,
+                        how == "keypad" ? Qt::KeypadModifier : Qt::NoModifier);
+    }
+    QVERIFY(!input());
+    QTRY_VERIFY(!window);
+    QVERIFY(main->launcherPanel()->isVisible());
+}
+
+void IbwWindowsTest::launcherClosesInputAndResult_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("the same calculator") << "cmdSelectOption_2";
+    QTest::newRow("another calculator") << "cmdSelectOption_1";
+}
+
+void IbwWindowsTest::launcherClosesInputAndResult() {
+    QFETCH(QString, button);
+    openIbw();
+    choose("Female|5 Feet 9 Inches|kg");
+    QPointer<frmIdealBodyWeightCalculatorMain> oldInput = input();
+    Click(oldInput, "cmdCalculate");
+    QPointer<frmIdealBodyWeightCalculatorDisplay> oldResult = display();
+    Click(main.get(), qPrintable(button));
+    QTRY_VERIFY(!oldInput && !oldResult);
+    QVERIFY(!display());
+    QVERIFY(!main->launcherPanel()->isVisible());
+    if (button == "cmdSelectOption_2")
+        QCOMPARE(picks(), kPresets);
+    else
+        QVERIFY(!input() && main->openForm(CalculatorForm::BodyMassIndexMain));
+}
+
+void IbwWindowsTest::fileItemsAndCoBrandCaption() {
+    openIbw();
+    QStringList items;
+    for (QAction *action : BarAction(input()->menu(), "mnuFile")->menu()->actions())
+        items << action->objectName() + ":" + action->text();
+    QCOMPARE(items,
+             (QStringList{"mnuGetIdealBodyWeight:Get My &Ideal Body Weight", "mnuExit:E&xit"}));
+    const QString coBrand =
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                       "your site. Put your site's name &  link here. See \"Help\" for "
+                       "details.Click Here for more info on co-branding.");
+    QCOMPARE(in<QLabel>(input(), "lblCobrand")->text(), coBrand);
+    Click(input(), "cmdCalculate");
+    QCOMPARE(in<QLabel>(display(), "lblCobrand")->text(), coBrand);
+}
+
+QTEST_MAIN(IbwWindowsTest)
+#include "tst_ibwwindows.moc"
