@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Vellora need, if missing.
-# Usage: scripts/install-deps.sh [run|test]   (test adds the X server tools, the faked clock and the locales the tests use)
+# Usage: scripts/install-deps.sh [run|test]
+# (test adds the X server tools, the faked clock and the locales the tests use, and the tools that
+# check the installed files and the Debian package)
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
 if [[ "${1:-run}" == test ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
     packages+=(faketime locales)
+    # Installing and packaging checks.
+    packages+=(desktop-file-utils appstream lintian dpkg-dev)
 fi
 
 missing=()

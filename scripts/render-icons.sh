@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Renders the program's pictures from their drawings in resources/art/ (run by hand after a
+# drawing changes; the results are committed, so neither building nor testing needs it).
+# Needs rsvg-convert (Debian package librsvg2-bin).
+set -euo pipefail
+cd "$(dirname "$0")/../resources"
+
+# The window and launcher pictures, at their designed 32 pixels and twice that for dense screens.
+for name in vellora bmi ibw frame whr; do
+    rsvg-convert -w 32 -h 32 "art/$name.svg" -o "$name.png"
+    rsvg-convert -w 64 -h 64 "art/$name.svg" -o "$name@2x.png"
+done
+
+# The desktop icon, at the sizes of the hicolor theme.
+mkdir -p icons
+for size in 16 22 24 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" art/vellora.svg -o "icons/vellora-$size.png"
+done
