@@ -10,22 +10,11 @@ export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config HOME=$work/hom
 mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$HOME"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 
-exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 number <&"$displayfd" || { echo "Xvfb did not start"; kill $xvfb; exit 1; }
-export DISPLAY=:$number
-trap 'kill $wm $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+source "$(dirname "$0")/../shell/x_session.sh"
+trap 'stop_x_session; rm -rf "$work"' EXIT
+start_x_session 500 589 || { echo "no X display could be started"; exit 1; }
 
 # One start first, so that both programs meet warm file caches and the reminder's first run
 # (which only writes its date) is behind us.
-# (dbus-daemon may say it cannot raise its file limit; that is harmless here.)
-quiet() { grep -v "Failed to set fd limit" >&2; }
-dbus-run-session -- "$timer" 1 "$program" "$bare" >/dev/null 2> >(quiet)
-dbus-run-session -- "$timer" "$runs" "$program" "$bare" 2> >(quiet)
+"$timer" 1 "$program" "$bare" >/dev/null
+"$timer" "$runs" "$program" "$bare"
