@@ -237,7 +237,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
         result->close();
     } else {
         QWidget *focused = QApplication::focusWidget();
-        QCOMPARE(focused, in<QWidget>(result, "cmdExit"));
+        QCOMPARE(focused, in<QWidget>(result, "lblResult"));
         QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
     }
     QVERIFY(!display());
