@@ -5,13 +5,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
 
-# The window and launcher pictures, at their designed 32 pixels and twice that for dense screens.
-for name in vellora bmi ibw frame whr; do
+# The launcher pictures, at their designed 32 pixels and twice that for dense screens.
+for name in bmi ibw frame whr; do
     rsvg-convert -w 32 -h 32 "art/$name.svg" -o "$name.png"
     rsvg-convert -w 64 -h 64 "art/$name.svg" -o "$name@2x.png"
 done
 
-# The desktop icon, at the sizes of the hicolor theme.
+# The suite's picture: the desktop icon at the sizes of the hicolor theme, which the program
+# also uses for its window icons, About and the exit window.
 mkdir -p icons
 for size in 16 22 24 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" art/vellora.svg -o "icons/vellora-$size.png"

@@ -3,6 +3,7 @@
 #include "links/WebLink.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -23,7 +24,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/vellora.png")).scaled(64, 64));
+    picture->setPixmap(PictureFor(SuiteIcon(), 64, picture));
     picture->setFixedSize(64, 64);
     picture->setAccessibleName(QStringLiteral("Vellora"));
 

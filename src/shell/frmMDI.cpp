@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "shell/frmNagScreen2.h"
 #include "widgets/Design.h"
+#include "widgets/Pictures.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -21,7 +22,7 @@ frmMDI::frmMDI(Platform &platform)
     : platform_(platform) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Vellora v1.20"));
-    setWindowIcon(QIcon(QStringLiteral(":/vellora.png")));
+    setWindowIcon(SuiteIcon());
 
     MenuBarDesign menu;
     menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};

@@ -4,6 +4,7 @@
 #include "widgets/Design.h"
 #include "widgets/GraphicalButton.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Pictures.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -146,7 +147,7 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
     for (const LauncherButtonDesign &design : kLauncherButtons) {
         auto *icon = new QLabel(picButtonContainer_);
         icon->setObjectName(QString::fromLatin1(design.iconName));
-        icon->setPixmap(QPixmap(QString::fromLatin1(design.icon)));
+        icon->setPixmap(PictureFor(LauncherIcon(design.icon), 32, icon));
         icon->setAlignment(Qt::AlignCenter);
         PlaceTwips(icon, design.iconLeft, 180, 510, 510);
 

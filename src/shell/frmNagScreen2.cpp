@@ -5,6 +5,7 @@
 #include "shell/Startup.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/Pictures.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -75,13 +76,12 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vellora v1.20"));
-    setWindowIcon(QIcon(QStringLiteral(":/vellora.png")));
+    setWindowIcon(SuiteIcon());
     setFont(VerdanaFont(8.25, false));
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/vellora.png"))
-                           .scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(PictureFor(SuiteIcon(), 64, picture));
     picture->setFixedSize(64, 64);
     picture->setAccessibleName(QStringLiteral("Vellora"));
 

@@ -1,0 +1,22 @@
+#pragma once
+
+// The program's pictures. Each is drawn at its designed size and at twice that size, so that it
+// stays sharp on dense screens, where Qt scales every length of a window.
+
+#include <QIcon>
+#include <QPixmap>
+
+class QWidget;
+
+namespace vellora {
+
+// The suite's picture, from 32 to 256 pixels: window icons, About, the exit window.
+QIcon SuiteIcon();
+
+// A launcher picture (":/bmi.png" and its twice-as-large drawing beside it).
+QIcon LauncherIcon(const char *path);
+
+// The icon at size × size logical pixels, drawn for the pixel density of the widget's screen.
+QPixmap PictureFor(const QIcon &icon, int size, const QWidget *widget);
+
+} // namespace vellora
