@@ -1,6 +1,7 @@
 #include "calculators/CalculatorResultWindow.h"
 
 #include "links/SharedMenuBar.h"
+#include "widgets/Accessibility.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -49,6 +50,13 @@ CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, CalculatorForm form,
     footLayout->addWidget(exit, 0, Qt::AlignBottom);
     footLayout->addWidget(back, 0, Qt::AlignBottom);
     exit->setFocus();
+}
+
+QFrame *CalculatorResultWindow::foot() {
+    // Built first, it comes last: for Tab, and for a screen reader going through the window.
+    foot_->raise();
+    TabLast(foot_, body());
+    return foot_;
 }
 
 void CalculatorResultWindow::cmdBack_Click() {

@@ -27,8 +27,9 @@ public slots:
 protected:
     // The input window Back returns to: the hidden one, or a fresh one if it has gone.
     virtual CalculatorWindow *loadInputWindow() = 0;
-    // The foot, to be laid out last; Exit has the focus when the window opens.
-    QFrame *foot() const { return foot_; }
+    // The foot, to be laid out last; from then on Tab reaches it after everything above it.
+    // Exit has the focus when the window opens, unless the window gives it to its result.
+    QFrame *foot();
 
 private:
     QFrame *foot_ = nullptr;

@@ -1,6 +1,7 @@
 #include "calculators/StepCalculatorWindow.h"
 
 #include "links/Promotions.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
 
@@ -53,7 +54,7 @@ StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, con
         label->setFont(VerdanaFont(8.25, false, true));
         return label;
     };
-    auto *promotions = new QFrame(body());
+    auto *promotions = promotions_ = new QFrame(body());
     promotions->setObjectName(QStringLiteral("fraPromotions"));
     promotions->setFrameShape(QFrame::StyledPanel);
     auto *promotionLayout = new QVBoxLayout(promotions);
@@ -81,9 +82,10 @@ StepCalculatorWindow::Step StepCalculatorWindow::currentStep() const {
     return static_cast<Step>(fraStep_->currentIndex());
 }
 
-void StepCalculatorWindow::showStep(Step step) {
-    // The stack hands the focus on to the incoming panel if it was on the outgoing one.
+void StepCalculatorWindow::showStep(Step step, QWidget *focus) {
     fraStep_->setCurrentIndex(step);
+    // Never left on the panel that went behind: a keyboard user goes on where the step begins.
+    focus->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
@@ -96,11 +98,13 @@ QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidg
     return label;
 }
 
-QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption, QWidget *parent) {
+QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
+                                          const QString &holds, QWidget *parent) {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setFont(VerdanaFont(8.25, false));
     caption->setBuddy(list);
+    NameList(list, holds);
     return list;
 }
 
@@ -113,7 +117,12 @@ QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *p
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     label->setPalette(colours);
+    MakeResultReadable(label);
     return label;
+}
+
+void StepCalculatorWindow::promotionsLastInTabOrder() {
+    TabLast(promotions_, body());
 }
 
 void StepCalculatorWindow::mnuExit_Click() {

@@ -3,6 +3,7 @@
 #include "calculators/CalculatorWindow.h"
 
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QStackedWidget;
@@ -31,20 +32,24 @@ protected:
                          double widthTwips, const QString &inputCaption,
                          const QString &resultCaption);
 
-    // Brings the panel of that step to the front.
-    void showStep(Step step);
+    // Brings the panel of that step to the front, with the focus on that control of it.
+    void showStep(Step step, QWidget *focus);
 
     // The label lblLabel_<index>: running text wraps, a caption (bold) stays on one line.
     enum class LabelKind { Text, Caption };
     QLabel *makeLabel(int index, const QString &caption, QWidget *parent,
                       LabelKind kind = LabelKind::Text);
-    // A fixed list, named for screen readers by its caption label.
-    QComboBox *makeList(const QString &name, QLabel *caption, QWidget *parent);
-    // lblResult: the verdict, large and centred.
+    // A fixed list with its caption label as buddy, named after what it holds.
+    QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
+                        QWidget *parent);
+    // lblResult: the verdict, large and centred, read by screen readers with its heading.
     QLabel *makeResultLabel(const QString &caption, QWidget *parent);
+    // Once both panels are built: Tab reaches the promotional labels below them last.
+    void promotionsLastInTabOrder();
 
 private:
     QStackedWidget *fraStep_ = nullptr;
+    QFrame *promotions_ = nullptr;
 };
 
 } // namespace vellora

@@ -36,6 +36,10 @@ MessageAnswer QtPlatform::showMessage(QWidget *parent, const QString &text, Mess
     if (!parent)
         box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();
+    // The window the box stood over is the active one again, with the focus where it was (or
+    // where the caller now puts it), so a keyboard user goes on from the same place.
+    if (parent)
+        parent->window()->activateWindow();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -13,6 +13,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QStackedWidget>
 
 namespace vellora {
@@ -43,6 +44,8 @@ frmMDI::frmMDI(Platform &platform)
 
     MDIForm_Load();
     setWindowState(Qt::WindowMaximized);
+    // The keyboard starts at the first launcher button, not at the banner above it.
+    cmdSelectOption_[kBodyMassIndex]->setFocus();
 }
 
 // What the children do while QWidget's destructor tears them down must not reach frmMDI's
@@ -107,6 +110,8 @@ void frmMDI::CloseCalculatorWindows() {
 }
 
 void frmMDI::OpenCalculator(int index) {
+    if (QWidget *from = focusWidget(); from && !mdiArea_->isAncestorOf(from))
+        launchedFrom_ = from;
     CloseCalculatorWindows();
     picMain_->hide();
     if (index < 0 || index >= kLauncherCount)
@@ -148,7 +153,17 @@ QWidget *frmMDI::launcherPanel() const {
 }
 
 void frmMDI::setLauncherPanelVisible(bool visible) {
+    // A calculator window that closes with the focus in it (by then it has dropped the focus)
+    // hands it back to the launcher control that opened it, so the keyboard goes on from there.
+    QWidget *focused = focusWidget();
+    const bool focusLost = visible && (!focused || mdiArea_->isAncestorOf(focused));
     picMain_->setVisible(visible);
+    if (!focusLost)
+        return;
+    QWidget *opener = launchedFrom_;
+    if (!opener || !opener->isVisible() || !opener->isEnabled())
+        opener = cmdSelectOption_[kBodyMassIndex];
+    opener->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {

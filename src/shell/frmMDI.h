@@ -127,6 +127,8 @@ private:
     std::array<QPointer<CalculatorWindow>, kCalculatorFormCount> forms_;
     bool unloading_ = false;
     QPointer<frmNagScreen2> exitWindow_;
+    // The launcher control that opened the calculator, where the focus goes when it closes.
+    QPointer<QWidget> launchedFrom_;
 
     QStackedWidget *menuBars_ = nullptr;
     SharedMenuBar *menu_ = nullptr;

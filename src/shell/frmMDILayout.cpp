@@ -168,7 +168,10 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
     panel->setMouseTracking(true);
     panel->installEventFilter(this);
     for (const CaptionDesign &design : kCaptions) {
-        auto *label = new QLabel(QString::fromUtf8(design.caption), panel);
+        const QString caption = QString::fromUtf8(design.caption);
+        const bool clickable = CalculatorOfCaption(design.index) >= 0;
+        // The texts that open a calculator are links: reached by Tab, pressed by Space or Enter.
+        QLabel *label = clickable ? new LinkLabel(caption, panel) : new QLabel(caption, panel);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(design.index));
         label->setProperty("index", design.index);
         label->setFont(VerdanaFont(design.pointSize));
@@ -179,8 +182,11 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
         label->setPalette(colours);
         label->setMouseTracking(true);
         label->installEventFilter(this);
-        if (CalculatorOfCaption(design.index) >= 0)
-            label->setCursor(Qt::PointingHandCursor);
+        if (clickable) {
+            const int index = design.index;
+            connect(static_cast<LinkLabel *>(label), &LinkLabel::clicked, this,
+                    [this, index] { lblCaption_Click(index); });
+        }
         PlaceTwips(label, kCaptionDesignLeft[design.index], design.top, design.width,
                    design.height);
         lblCaption_[static_cast<std::size_t>(design.index)] = label;

@@ -1,14 +1,54 @@
 #include "widgets/LinkLabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace vellora {
 
+namespace {
+
+// A screen reader meets a link label as a link, named by its text, that it can press.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        // Its own text, not the caption of the panel it stands on.
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &action) override {
+        if (action == pressAction())
+            emit label()->clicked();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *LinkLabelInterface(const QString &className, QObject *object) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : MeasuredLabel(text, parent) {
+    [[maybe_unused]] static const bool described = [] {
+        QAccessible::installFactory(LinkLabelInterface);
+        return true;
+    }();
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
@@ -47,10 +87,11 @@ void LinkLabel::paintEvent(QPaintEvent *event) {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // A dotted frame in the text's own colour: the style's faint focus frame all but vanishes
+    // on the launcher panel's black.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace vellora

@@ -5,7 +5,8 @@
 namespace vellora {
 
 // A label that acts as a link: pointing-hand pointer, a click (or Space or Enter once it has
-// the focus) emits clicked(). It takes the focus by Tab only, so keyboard users can reach it.
+// the focus) emits clicked(). It takes the focus by Tab only, so keyboard users can reach it,
+// and screen readers meet it as a link they can press.
 class LinkLabel : public MeasuredLabel {
     Q_OBJECT
 public:

@@ -1,13 +1,10 @@
-#include "FakePlatform.h"
+#include "LauncherFixture.h"
 #include "MenuDriver.h"
-#include "WidgetTest.h"
 
-#include "calculators/Calculators.h"
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
-#include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
 #include "widgets/Design.h"
 
@@ -19,8 +16,6 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QtTest>
-
-#include <memory>
 
 using namespace vellora;
 using namespace vellora::test;
@@ -36,7 +31,7 @@ using Steps = QStringList;
 
 } // namespace
 
-class BmiWindowsTest : public QObject {
+class BmiWindowsTest : public QObject, LauncherFixture {
     Q_OBJECT
 
 private slots:
@@ -74,37 +69,20 @@ private slots:
     void closingMainWindowClosesBothWithoutQuestion();
 
 private:
-    frmBodyMassIndexMain *input() const {
-        return qobject_cast<frmBodyMassIndexMain *>(
-            main->openForm(CalculatorForm::BodyMassIndexMain));
-    }
-    frmBodyMassIndexDisplay *display() const {
-        return qobject_cast<frmBodyMassIndexDisplay *>(
-            main->openForm(CalculatorForm::BodyMassIndexDisplay));
-    }
-    template <class T> T *in(QWidget *window, const QString &name) const {
-        return window ? window->findChild<T *>(name) : nullptr;
-    }
+    frmBodyMassIndexMain *input() const { return form<frmBodyMassIndexMain>(); }
+    frmBodyMassIndexDisplay *display() const { return form<frmBodyMassIndexDisplay>(); }
     void run(const Steps &steps);
     void pick(const QString &list, const QString &item);
     void openBmi();
     QString snapshot() const;
-
-    FakePlatform platform;
-    std::unique_ptr<frmMDI> main;
 };
 
 void BmiWindowsTest::init() {
-    platform = FakePlatform();
-    main = std::make_unique<frmMDI>(platform);
-    RegisterCalculators(*main);
-    main->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    openMainWindow();
 }
 
 void BmiWindowsTest::cleanup() {
-    main.reset();
-    SettleDeletions();
+    closeMainWindow();
 }
 
 void BmiWindowsTest::openBmi() {
@@ -410,9 +388,9 @@ void BmiWindowsTest::resultExitShowsLauncher() {
     } else if (how == "close") {
         result->close();
     } else {
-        // The window opens with the focus on its Exit button.
+        // The window opens with the focus on its first value; Enter and Escape go on to Exit.
         QWidget *focused = QApplication::focusWidget();
-        QCOMPARE(focused, in<QWidget>(result, "cmdExit"));
+        QCOMPARE(focused, in<QWidget>(result, "lblYourHeight"));
         QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
     }
     QVERIFY(!display());

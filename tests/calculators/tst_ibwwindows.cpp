@@ -1,20 +1,15 @@
-#include "FakePlatform.h"
+#include "LauncherFixture.h"
 #include "MenuDriver.h"
-#include "WidgetTest.h"
 
-#include "calculators/Calculators.h"
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
-#include "shell/frmMDI.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
 #include <QtTest>
-
-#include <memory>
 
 using namespace vellora;
 using namespace vellora::test;
@@ -24,7 +19,7 @@ namespace {
 const QString kPresets = QStringLiteral("Male|4 Feet 6 Inches|lb");
 } // namespace
 
-class IbwWindowsTest : public QObject {
+class IbwWindowsTest : public QObject, LauncherFixture {
     Q_OBJECT
 
 private slots:
@@ -47,37 +42,24 @@ private slots:
 
 private:
     frmIdealBodyWeightCalculatorMain *input() const {
-        return qobject_cast<frmIdealBodyWeightCalculatorMain *>(
-            main->openForm(CalculatorForm::IdealBodyWeightCalculatorMain));
+        return form<frmIdealBodyWeightCalculatorMain>();
     }
     frmIdealBodyWeightCalculatorDisplay *display() const {
-        return qobject_cast<frmIdealBodyWeightCalculatorDisplay *>(
-            main->openForm(CalculatorForm::IdealBodyWeightCalculatorDisplay));
-    }
-    template <class T> T *in(QWidget *window, const char *name) const {
-        return window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
+        return form<frmIdealBodyWeightCalculatorDisplay>();
     }
     QString resultText() const { return in<QLabel>(display(), "lblResult")->text(); }
     void openIbw();
     // Picks sex and height with the arrow keys and clicks the unit's option.
     void choose(const QString &picks);
     QString picks() const;
-
-    FakePlatform platform;
-    std::unique_ptr<frmMDI> main;
 };
 
 void IbwWindowsTest::init() {
-    platform = FakePlatform();
-    main = std::make_unique<frmMDI>(platform);
-    RegisterCalculators(*main);
-    main->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    openMainWindow();
 }
 
 void IbwWindowsTest::cleanup() {
-    main.reset();
-    SettleDeletions();
+    closeMainWindow();
     QLocale::setDefault(QLocale::c());
 }
 
@@ -255,7 +237,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
         result->close();
     } else {
         QWidget *focused = QApplication::focusWidget();
-        QCOMPARE(focused, in<QWidget>(result, "cmdExit"));
+        QCOMPARE(focused, in<QWidget>(result, "lblResult"));
         QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
     }
     QVERIFY(!display());

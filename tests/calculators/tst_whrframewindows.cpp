@@ -1,11 +1,8 @@
-#include "FakePlatform.h"
+#include "LauncherFixture.h"
 #include "MenuDriver.h"
-#include "WidgetTest.h"
 
-#include "calculators/Calculators.h"
 #include "calculators/StepCalculatorWindow.h"
 #include "links/Promotions.h"
-#include "shell/frmMDI.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -13,8 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
-
-#include <memory>
 
 using namespace vellora;
 using namespace vellora::test;
@@ -63,7 +58,7 @@ bool Fits(const QWidget *panel) {
 
 } // namespace
 
-class WhrFrameWindowsTest : public QObject {
+class WhrFrameWindowsTest : public QObject, LauncherFixture {
     Q_OBJECT
 
 private slots:
@@ -95,7 +90,7 @@ private:
         return qobject_cast<StepCalculatorWindow *>(main->openForm(form_));
     }
     template <class T> T *in(const QString &name) const {
-        T *found = window() ? window()->findChild<T *>(name) : nullptr;
+        T *found = LauncherFixture::in<T>(window(), name);
         if (!found)
             qWarning("no %s", qPrintable(name));
         return found;
@@ -105,22 +100,15 @@ private:
     void press(QWidget *target, const QString &keys);
     void checkOnlyRefusals(int count, const QString &box);
 
-    FakePlatform platform;
-    std::unique_ptr<frmMDI> main;
     CalculatorForm form_ = CalculatorForm::IdealWaistHipRatioMain;
 };
 
 void WhrFrameWindowsTest::init() {
-    platform = FakePlatform();
-    main = std::make_unique<frmMDI>(platform);
-    RegisterCalculators(*main);
-    main->show();
-    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+    openMainWindow();
 }
 
 void WhrFrameWindowsTest::cleanup() {
-    main.reset();
-    SettleDeletions();
+    closeMainWindow();
 }
 
 void WhrFrameWindowsTest::open(const QString &which) {

@@ -3,6 +3,7 @@
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/Promotions.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
 #include <QGridLayout>
@@ -62,6 +63,8 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
         MakeLabel(QStringLiteral("lblYourWeight"), QStringLiteral("Your Weight Is"), value, result);
     lblYourBodyMassIndex_ = MakeLabel(QStringLiteral("lblYourBodyMassIndex"),
                                       QStringLiteral("Your Body Mass Index Is"), value, result);
+    for (QLabel *label : {lblYourHeight_, lblYourWeight_, lblYourBodyMassIndex_})
+        MakeResultReadable(label);
     columns->addWidget(lblYourHeight_, 1, 0);
     columns->addWidget(lblYourWeight_, 1, 1);
     columns->addWidget(lblYourBodyMassIndex_, 1, 2);
@@ -74,6 +77,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     QPalette verdictColours = lblResult_->palette();
     verdictColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     lblResult_->setPalette(verdictColours);
+    MakeResultReadable(lblResult_);
 
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addWidget(label2);
@@ -88,13 +92,19 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     layout->addWidget(result);
     layout->addStretch(1);
     layout->addWidget(foot());
+    // The keyboard, and with it a screen reader, starts at the first value.
+    lblYourHeight_->setFocus();
 }
 
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     lblResult_->setText(QString::fromStdString(result.verdict));
-    lblYourHeight_->setText(QString::fromStdString(result.heightText));
-    lblYourWeight_->setText(QString::fromStdString(result.weightText));
-    lblYourBodyMassIndex_->setText(QString::fromStdString(result.bodyMassIndexText));
+    // Each value is read with its column heading: "Your Body Mass Index Is 24.22".
+    SetResultText(lblYourHeight_, QStringLiteral("Your Height Is"),
+                  QString::fromStdString(result.heightText));
+    SetResultText(lblYourWeight_, QStringLiteral("Your Weight Is"),
+                  QString::fromStdString(result.weightText));
+    SetResultText(lblYourBodyMassIndex_, QStringLiteral("Your Body Mass Index Is"),
+                  QString::fromStdString(result.bodyMassIndexText));
 }
 
 CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {

@@ -5,6 +5,7 @@
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "platform/Platform.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
 #include <QButtonGroup>
@@ -205,13 +206,15 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
                              QComboBox *&point) {
         panel = new QGroupBox(QString::fromLatin1(unit.subPanelCaption), area.enterPanel);
         panel->setObjectName(QString::fromLatin1(unit.subPanel));
+        // Unnamed, a panel inside a panel is read by the outer one's caption.
+        panel->setAccessibleName(panel->title());
         auto *lists = new QHBoxLayout(panel);
         for (auto [list, listDesign, items] :
              {std::tuple{&whole, unit.whole, WholeItems(unit.lastWhole)},
               std::tuple{&point, unit.tenths, tenths}}) {
             auto *combo = new QComboBox(panel);
             combo->setObjectName(QString::fromLatin1(listDesign.name));
-            combo->setAccessibleName(QString::fromLatin1(listDesign.accessibleName));
+            NameList(combo, QString::fromLatin1(listDesign.accessibleName));
             // Sized from a few characters, not by measuring a thousand items.
             combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             combo->setMinimumContentsLength(4);
@@ -258,6 +261,7 @@ void frmBodyMassIndexMain::Form_Load() {
     height_.place->setCurrentWidget(height_.selectPanel);
     cmdBackWeight_Click();
     cmdBackHeight_Click();
+    weight_.firstUnit->setFocus(); // the keyboard starts at the first thing to choose
 }
 
 void frmBodyMassIndexMain::chooseUnit(Area &area, bool first) {

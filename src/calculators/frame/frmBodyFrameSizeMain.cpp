@@ -2,6 +2,7 @@
 
 #include "calculators/NumberBox.h"
 #include "calculators/frame/BodyFrame.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
 #include <QComboBox>
@@ -27,11 +28,10 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
                        "size to get a better idea about your health."),
         input);
     QLabel *gender = makeLabel(0, QStringLiteral("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, input);
-    cboSex_->setAccessibleName(QStringLiteral("Sex"));
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, QStringLiteral("Sex"), input);
     QLabel *height = makeLabel(11, QStringLiteral("Enter Height"), input, LabelKind::Caption);
-    cboHeight_ = makeList(QStringLiteral("cboHeight"), height, input);
-    cboHeight_->setAccessibleName(QStringLiteral("Height band"));
+    cboHeight_ =
+        makeList(QStringLiteral("cboHeight"), height, QStringLiteral("Height band"), input);
     connect(cboSex_, &QComboBox::activated, this, &frmBodyFrameSizeMain::cboSex_Click);
 
     auto *lists = new QGridLayout;
@@ -109,6 +109,7 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
     setTabOrder(cboSex_, cboHeight_);
     setTabOrder(cboHeight_, txtElbowInch_);
     setTabOrder(txtElbowInch_, calculate);
+    promotionsLastInTabOrder();
 
     Form_Load();
 }
@@ -117,8 +118,7 @@ void frmBodyFrameSizeMain::Form_Load() {
     cboSex_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
     cboSex_->setCurrentIndex(0);
     cboSex_Click();
-    showStep(InputStep);
-    cboSex_->setFocus();
+    showStep(InputStep, cboSex_);
 }
 
 void frmBodyFrameSizeMain::cboSex_Click() {
@@ -137,9 +137,10 @@ void frmBodyFrameSizeMain::cmdCalculate_Click() {
         txtElbowInch_->refuse(QString::fromStdString(refusal->message));
         return;
     }
-    lblResult_->setText(
-        QString::fromStdString(BodyFrameSentence(std::get<BodyFrameSize>(outcome))));
-    showStep(ResultStep);
+    // The result panel has no caption; the verdict is read under the calculator's name.
+    SetResultText(lblResult_, QStringLiteral("Body Frame Size:"),
+                  QString::fromStdString(BodyFrameSentence(std::get<BodyFrameSize>(outcome))));
+    showStep(ResultStep, lblResult_);
 }
 
 void frmBodyFrameSizeMain::cmdBack_Click() {
@@ -147,7 +148,7 @@ void frmBodyFrameSizeMain::cmdBack_Click() {
     cboSex_->setCurrentIndex(0);
     cboSex_Click();
     txtElbowInch_->clear();
-    showStep(InputStep);
+    showStep(InputStep, cboSex_);
 }
 
 } // namespace vellora

@@ -2,6 +2,7 @@
 
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
 #include "links/Promotions.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/MeasuredLabel.h"
 
@@ -44,8 +45,10 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
                                       DiscussionBoardBannerCaption(), platform(), body()));
 
     QVBoxLayout *frame1 = AddFrame(layout, "Frame1");
-    AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
+    heading_ =
+        AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
     lblResult_ = AddLabel(frame1, "lblResult", "", VerdanaFont(12));
+    MakeResultReadable(lblResult_);
     QPalette resultColours = lblResult_->palette();
     resultColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     lblResult_->setPalette(resultColours);
@@ -65,10 +68,12 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
 
     layout->addStretch(1);
     layout->addWidget(foot());
+    // The keyboard, and with it a screen reader, starts at the range.
+    lblResult_->setFocus();
 }
 
 void frmIdealBodyWeightCalculatorDisplay::setResultText(const QString &text) {
-    lblResult_->setText(text);
+    SetResultText(lblResult_, heading_->text(), text);
 }
 
 CalculatorWindow *frmIdealBodyWeightCalculatorDisplay::loadInputWindow() {

@@ -21,6 +21,7 @@ protected:
     CalculatorWindow *loadInputWindow() override;
 
 private:
+    QLabel *heading_ = nullptr;
     QLabel *lblResult_ = nullptr;
 };
 

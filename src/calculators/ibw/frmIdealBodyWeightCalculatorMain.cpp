@@ -4,6 +4,7 @@
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/MeasuredLabel.h"
 
@@ -36,13 +37,13 @@ MenuBarDesign MenuDesign() {
 // A fixed list with its caption label in front; the caption is the list's buddy, and the
 // accessible name says what the list holds where the caption alone would not.
 QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char *caption,
-                   const char *listName, const char *accessibleName, QWidget *parent) {
+                   const char *listName, const char *holds, QWidget *parent) {
     auto *label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setFont(VerdanaFont(8.25));
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(listName));
-    list->setAccessibleName(QString::fromLatin1(accessibleName));
+    NameList(list, QString::fromLatin1(holds));
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(16);
     list->setMaxVisibleItems(15);

@@ -2,6 +2,7 @@
 
 #include "calculators/NumberBox.h"
 #include "calculators/whr/WaistHipRatio.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
 #include <QComboBox>
@@ -27,8 +28,7 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
                        "her risk of getting a coronary disease is like."),
         input);
     QLabel *gender = makeLabel(0, QStringLiteral("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, input);
-    cboSex_->setAccessibleName(QStringLiteral("Sex"));
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, QStringLiteral("Sex"), input);
     QLabel *waist = makeLabel(1, QStringLiteral("Enter Waist Measurement (in cms):"), input,
                               LabelKind::Caption);
     QLabel *waistHint = makeLabel(
@@ -106,6 +106,7 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
     setTabOrder(cboSex_, txtWaist_);
     setTabOrder(txtWaist_, txtHip_);
     setTabOrder(txtHip_, calculate);
+    promotionsLastInTabOrder();
 
     Form_Load();
 }
@@ -113,8 +114,7 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
 void frmIdealWaistHipRatioMain::Form_Load() {
     cboSex_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
     cboSex_->setCurrentIndex(0);
-    showStep(InputStep);
-    cboSex_->setFocus();
+    showStep(InputStep, cboSex_);
 }
 
 void frmIdealWaistHipRatioMain::cmdCalculate_Click() {
@@ -127,9 +127,10 @@ void frmIdealWaistHipRatioMain::cmdCalculate_Click() {
         return;
     }
     // The ratio only chooses the zone; it is not shown.
-    lblResult_->setText(
+    SetResultText(
+        lblResult_, step(ResultStep)->title() + QLatin1Char(':'),
         QString::fromLatin1(WaistHipRiskZoneSentence(std::get<WaistHipRatio>(outcome).zone)));
-    showStep(ResultStep);
+    showStep(ResultStep, lblResult_);
 }
 
 void frmIdealWaistHipRatioMain::cmdBack_Click() {
@@ -137,7 +138,7 @@ void frmIdealWaistHipRatioMain::cmdBack_Click() {
     txtWaist_->clear();
     txtHip_->clear();
     cboSex_->setCurrentIndex(0);
-    showStep(InputStep);
+    showStep(InputStep, cboSex_);
 }
 
 } // namespace vellora

@@ -1,0 +1,332 @@
+#include "LauncherFixture.h"
+
+#include "links/frmAbout.h"
+#include "platform/QtPlatform.h"
+#include "shell/frmNagScreen2.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaEnum>
+#include <QtTest>
+
+using namespace vellora;
+using namespace vellora::test;
+
+// Every window as a screen reader meets it, through QAccessible, and every task done with the
+// keyboard alone. With VELLORA_READ_ORDER=1 in the environment the test prints what a screen
+// reader reads of each window, in order, and the order Tab goes in.
+
+namespace {
+
+const QString kMain = QStringLiteral("http://" TEST_MAIN_HOST);
+
+// A user's keys, as words: "Tab", "Space", "Enter", "Esc", "Down", "Right", "End", "Alt+X" press
+// that key where the focus is (in an open menu while one is up); "Tab>name" presses Tab until the
+// control of that name has the focus; "'text" types the text; "@name" checks that the focus is on
+// that control; "?name=text" checks what a shown control of that name reads ("_" for a blank);
+// "+name" and "-name" check that such a control is shown, or that none is.
+using Keys = QString;
+
+QWidget *Shown(const QString &name) {
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        for (QWidget *widget : window->findChildren<QWidget *>(name)) {
+            if (widget->isVisible())
+                return widget;
+        }
+    }
+    return nullptr;
+}
+
+QString Reads(QWidget *widget) {
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        return box->text();
+    if (auto *list = qobject_cast<QComboBox *>(widget))
+        return list->currentText();
+    return {};
+}
+
+void Press(const QString &keys) {
+    static const QMap<QString, Qt::Key> kKeys{
+        {"Tab", Qt::Key_Tab},    {"Space", Qt::Key_Space}, {"Enter", Qt::Key_Return},
+        {"Esc", Qt::Key_Escape}, {"Down", Qt::Key_Down},   {"Right", Qt::Key_Right},
+        {"End", Qt::Key_End},
+    };
+    for (const QString &step : keys.split(' ', Qt::SkipEmptyParts)) {
+        QTRY_VERIFY2(QApplication::activePopupWidget() || QApplication::focusWidget(),
+                     "the focus is nowhere");
+        QWidget *focus = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                           : QApplication::focusWidget();
+        const QString name = step.mid(1);
+        if (step.startsWith("Tab>")) {
+            const QString target = step.mid(4);
+            for (int presses = 0; presses < 60 && focus->objectName() != target; ++presses) {
+                QTest::keyClick(focus, Qt::Key_Tab);
+                focus = QApplication::focusWidget();
+            }
+            QCOMPARE(focus->objectName(), target);
+        } else if (step.startsWith("Alt+")) {
+            QTest::keyClick(focus, step.at(4).toLower().toLatin1(), Qt::AltModifier);
+        } else if (step.startsWith('\'')) {
+            QTest::keyClicks(focus, name);
+        } else if (step.startsWith('@')) {
+            QCOMPARE(focus->objectName(), name);
+        } else if (step.startsWith('?')) {
+            QWidget *shown = Shown(name.section('=', 0, 0));
+            QVERIFY2(shown, qPrintable(step));
+            QCOMPARE(Reads(shown), name.section('=', 1).replace('_', ' '));
+        } else if (step.startsWith('+') || step.startsWith('-')) {
+            QCOMPARE(Shown(name) != nullptr, step.startsWith('+'));
+        } else {
+            QVERIFY2(kKeys.contains(step), qPrintable(step));
+            QTest::keyClick(focus, kKeys[step]);
+        }
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QString FocusName() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+QString RoleName(QAccessible::Role role) {
+    return QString::fromLatin1(QMetaEnum::fromType<QAccessible::Role>().valueToKey(role));
+}
+
+// Labels of its own: buddy labels beside it, not the caption of the panel it stands on.
+QStringList OwnLabels(QAccessibleInterface *control) {
+    QStringList labels;
+    for (const auto &[label, relation] : control->relations(QAccessible::Label)) {
+        if (qobject_cast<QLabel *>(label->object()))
+            labels << label->text(QAccessible::Name);
+    }
+    return labels;
+}
+
+struct Reading {
+    QStringList lines;  // what a screen reader reads, in order
+    QStringList faults; // controls it could not tell the user about
+};
+
+// By Tab, or by the arrow keys, which move between the option buttons of a group.
+bool Reachable(const QWidget *widget) {
+    return widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus;
+}
+
+void Read(QAccessibleInterface *object, int depth, Reading &reading) {
+    if (!object || object->state().invisible)
+        return;
+    const QString name = object->text(QAccessible::Name);
+    const QString value = object->text(QAccessible::Value);
+    const QString description = object->text(QAccessible::Description);
+    const QStringList labels = OwnLabels(object);
+    QString line = QString(depth * 2, ' ') + RoleName(object->role()) + " \"" + name + "\"";
+    if (!value.isEmpty())
+        line += " value \"" + value + "\"";
+    for (const QString &label : labels)
+        line += " label \"" + label + "\"";
+    if (!description.isEmpty() && description != name)
+        line += " description \"" + description + "\"";
+    reading.lines << line;
+
+    auto *widget = qobject_cast<QWidget *>(object->object());
+    if (widget && Reachable(widget)) {
+        const QString what = widget->objectName() + " (" + RoleName(object->role()) + ")";
+        if (object->role() == QAccessible::NoRole || name.trimmed().isEmpty())
+            reading.faults << what + " has no role or no name";
+        // A list is read by its current item, a box by what was typed; what either holds must
+        // come from a name, a label or a description of its own.
+        if (object->role() == QAccessible::ComboBox) {
+            const QString own = (labels + QStringList{description}).join(' ').trimmed();
+            if (own.isEmpty() || own.compare(value, Qt::CaseInsensitive) == 0)
+                reading.faults << what + " is named only by its value \"" + value + "\"";
+        } else if (object->role() == QAccessible::EditableText && labels.isEmpty() &&
+                   widget->accessibleName().isEmpty()) {
+            reading.faults << what + " is named only by its panel \"" + name + "\"";
+        }
+    }
+    for (int i = 0; i < object->childCount(); ++i)
+        Read(object->child(i), depth + 1, reading);
+}
+
+// The controls of the window that Tab visits, in its order, starting from the focus.
+QStringList TabOrder(QWidget *window) {
+    QStringList order;
+    QWidget *first = window->focusWidget();
+    for (QWidget *at = first; at; at = at->nextInFocusChain()) {
+        if (Reachable(at) && (at->focusPolicy() & Qt::TabFocus) && window->isAncestorOf(at)) {
+            order << (at->objectName().isEmpty()
+                          ? QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name)
+                          : at->objectName());
+        }
+        if (at->nextInFocusChain() == first)
+            break;
+    }
+    return order;
+}
+
+// Reads the window and fails on every control it could not tell the user about.
+void CheckReads(QWidget *window, const QString &title) {
+    Reading reading;
+    Read(QAccessible::queryAccessibleInterface(window), 0, reading);
+    if (qEnvironmentVariableIntValue("VELLORA_READ_ORDER")) {
+        qInfo().noquote() << "\n== " + title + "\n" + reading.lines.join('\n') +
+                                 "\nTab order: " + TabOrder(window).join(", ");
+    }
+    QVERIFY2(reading.faults.isEmpty(), qPrintable(reading.faults.join("; ")));
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject, LauncherFixture {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyControlIsNamed_data();
+    void everyControlIsNamed();
+    void aboutIsNamed();
+    void messageBoxReadsAndHandsTheFocusBack_data();
+    void messageBoxReadsAndHandsTheFocusBack();
+    void tasksByKeysAlone_data();
+    void tasksByKeysAlone();
+};
+
+void AccessibilityTest::init() {
+    openMainWindow();
+}
+
+void AccessibilityTest::cleanup() {
+    closeMainWindow();
+}
+
+void AccessibilityTest::everyControlIsNamed_data() {
+    QTest::addColumn<Keys>("keys");
+    QTest::newRow("launcher") << "";
+    QTest::newRow("bmi, units") << "Space";
+    QTest::newRow("bmi, kilograms and meters") << "Space Space Tab>optMeter Space";
+    QTest::newRow("bmi, pounds and inches") << "Space Right Space Tab>optMeter Right Space";
+    QTest::newRow("bmi result") << "Space Space Tab>optMeter Space '1 Tab>cmdCalculate Space";
+    QTest::newRow("ibw") << "Tab>cmdSelectOption_2 Space";
+    QTest::newRow("ibw result") << "Tab>cmdSelectOption_2 Space Tab>cmdCalculate Space";
+    QTest::newRow("whr") << "Tab>cmdSelectOption_3 Space";
+    QTest::newRow("whr result") << "Tab>cmdSelectOption_3 Space Tab '80 Tab '100 Tab Space";
+    QTest::newRow("frame") << "Tab>cmdSelectOption_0 Space";
+    QTest::newRow("frame result") << "Tab>cmdSelectOption_0 Space Tab Tab '2.5 Tab Space";
+    QTest::newRow("exit window") << "Tab>cmdMdiExit Space";
+}
+
+void AccessibilityTest::everyControlIsNamed() {
+    QFETCH(Keys, keys);
+    Press(keys);
+    QVERIFY(platform.messages.isEmpty());
+    QWidget *window = main->exitWindow();
+    if (!window)
+        window = main.get();
+    CheckReads(window, QTest::currentDataTag());
+}
+
+void AccessibilityTest::aboutIsNamed() {
+    frmAbout about(platform, main.get());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    CheckReads(&about, "about");
+}
+
+void AccessibilityTest::messageBoxReadsAndHandsTheFocusBack_data() {
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("bmi, nothing chosen") << "Space Tab>cmdCalculate Space"
+                                         << "Plese Select Both Your Height And Weight"
+                                         << "cmdCalculate";
+    QTest::newRow("whr, a letter typed") << "Tab>cmdSelectOption_3 Space Tab 'a"
+                                         << "You can enter only number"
+                                         << "txtWaist";
+}
+
+// The real message box: read as an alert with its text and its button, closed by Enter, and
+// the focus is back where the window wants it.
+void AccessibilityTest::messageBoxReadsAndHandsTheFocusBack() {
+    QFETCH(Keys, keys);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+    closeMainWindow();
+    static QtPlatform real; // outlives the main window, which cleanup() closes
+    main = std::make_unique<frmMDI>(real);
+    RegisterCalculators(*main);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowActive(main.get()));
+
+    QString read;
+    WhenModalAppears([&](QWidget *box) {
+        if (!QTest::qWaitFor([box] { return QApplication::activeWindow() == box; })) {
+            read = "a box that never had the focus";
+            box->close();
+            return;
+        }
+        QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(box);
+        read = RoleName(alert->role()) + " " + alert->text(QAccessible::Name) + ": " +
+               Reads(Shown("qt_msgbox_label"));
+        CheckReads(box, QString("message box, ") + QTest::currentDataTag());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    Press(keys);
+    QCOMPARE(read, "AlertMessage Vellora: " + message);
+    QVERIFY(!QApplication::activeModalWidget());
+    QTRY_COMPARE(FocusName(), focus);
+}
+
+void AccessibilityTest::tasksByKeysAlone_data() {
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("bmi: kilograms and meters, Back, then Escape")
+        << "@cmdSelectOption_1 Space @optKG Space @cmbKG '70 Tab '.5 Tab @cmdBackWeight "
+           "Tab @cmdOkWeight Space @optKG Tab @optMeter Space @cmbMeter '1 Tab '.7 "
+           "Tab>cmdCalculate Space @lblYourHeight ?lblYourHeight=1.7_Meters "
+           "?lblYourWeight=70.5_Kilograms ?lblYourBodyMassIndex=24.39 "
+           "?lblResult=You_weight_is_Normal Tab>cmdBack Space @cmdCalculate Tab>optKG Space "
+           "?cmbKG=70 ?cmbPointKG=.5 Tab>cmdCalculate Space Esc -lblYourHeight +picMain "
+           "@cmdSelectOption_1"
+        << QStringList{};
+    QTest::newRow("ibw from its launcher text: kilograms, Back, Exit")
+        << "Tab>lblCaption_5 Enter @cmbGender Down Tab @cmbFeet End Tab @optKG Space "
+           "Tab>cmdCalculate Space @lblResult ?lblResult=88.18_Kgs_To_107.73_Kgs Tab>cmdBack "
+           "Space @cmdCalculate Space Tab>cmdExit Space +picMain @lblCaption_5"
+        << QStringList{};
+    QTest::newRow("whr: waist and hip, Back")
+        << "Tab>cmdSelectOption_3 Space @cboSex Down Tab @txtWaist '85 Tab @txtHip '100 Tab "
+           "@cmdCalculate Space @lblResult ?lblResult=You_are_in_High_Risk_Zone Tab @cmdBack "
+           "Space @cboSex ?cboSex=Male ?txtWaist="
+        << QStringList{};
+    QTest::newRow("frame from its launcher text: elbow, Back, File Exit")
+        << "Tab>lblCaption_3 Space @cboSex Tab @cboHeight Down Tab @txtElbowInch '2.7 Tab "
+           "@cmdCalculate Space @lblResult ?lblResult=You_have_a_Medium_Frame Tab @cmdBack "
+           "Space @cboSex Alt+F 'x +picMain @lblCaption_3"
+        << QStringList{};
+    QTest::newRow("refer a friend")
+        << "Tab>cmdMdiExit Space @cmdClose Tab>txtName 'Ann Tab @txtEmail 'ann@example.org "
+           "Tab @txtFriendName 'Bob Tab @txtFriendEmail 'bob@example.org Tab @txtMessage "
+           "'Hello Tab @cmdSubmit Space"
+        << QStringList{kMain +
+                       "/tolv-refer-a-friend.php?taf1=Ann&taf2=ann%40example.org"
+                       "&taf3=Hello&taf4=Bob&taf5=bob%40example.org&taf6=" +
+                       QUrl::toPercentEncoding(kMain + "/Vellora/")};
+}
+
+void AccessibilityTest::tasksByKeysAlone() {
+    QFETCH(Keys, keys);
+    QFETCH(QStringList, opened);
+    Press(keys);
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.openedAddresses, opened);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
