@@ -3,6 +3,7 @@
 #include "links/Promotions.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -88,7 +89,7 @@ void StepCalculatorWindow::showStep(Step step) {
 
 QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
                                         LabelKind kind) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new MeasuredLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
     label->setTextFormat(Qt::PlainText); // keeps runs of blanks as they are
     label->setWordWrap(kind == LabelKind::Text);
@@ -105,7 +106,7 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption, 
 }
 
 QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new MeasuredLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblResult"));
     label->setFont(VerdanaFont(12));
     label->setAlignment(Qt::AlignCenter);
