@@ -29,20 +29,35 @@
 
 namespace vellora::test {
 
-inline void BenchmarkLauncherOpen(const char *button, CalculatorForm form) {
+// The main window as start-up leaves it, on screen, and one of its launcher buttons.
+struct LauncherOnScreen {
     FakePlatform platform;
-    frmMDI main(platform);
-    RegisterCalculators(main);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    auto *launcher = main.findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(launcher);
+    frmMDI main{platform};
+    QPushButton *launcher = nullptr;
+
+    bool show(const char *button) {
+        RegisterCalculators(main);
+        main.show();
+        launcher = main.findChild<QPushButton *>(QString::fromLatin1(button));
+        return QTest::qWaitForWindowExposed(&main) && launcher;
+    }
+};
+
+// Clicks the button again and again, each time until what it opened is painted and what it
+// closed is gone.
+inline void BenchmarkClicks(QPushButton *button) {
     QBENCHMARK {
-        QTest::mouseClick(launcher, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
         QCoreApplication::processEvents(); // paint it
         SettleDeletions();
     }
-    QVERIFY(main.openForm(form));
+}
+
+inline void BenchmarkLauncherOpen(const char *button, CalculatorForm form) {
+    LauncherOnScreen screen;
+    QVERIFY(screen.show(button));
+    BenchmarkClicks(screen.launcher);
+    QVERIFY(screen.main.openForm(form));
 }
 
 // The controls of an opened calculator window as plain Qt widgets: each list with its items and
@@ -76,6 +91,12 @@ struct PlainCopy {
     }
 };
 
+template <class Widget> std::function<QWidget *(QWidget *)> MakeWithText(const QString &text) {
+    return [text](QWidget *parent) {
+        return new Widget(text, parent);
+    };
+}
+
 inline PlainCopy CopyPlainly(const QWidget *widget) {
     PlainCopy copy;
     copy.hidden = widget->isHidden();
@@ -94,26 +115,20 @@ inline PlainCopy CopyPlainly(const QWidget *widget) {
         return copy;
     }
     if (auto *option = qobject_cast<const QRadioButton *>(widget)) {
-        copy.make = [text = option->text()](QWidget *parent) {
-            return new QRadioButton(text, parent);
-        };
+        copy.make = MakeWithText<QRadioButton>(option->text());
         return copy;
     }
     if (auto *button = qobject_cast<const QPushButton *>(widget)) {
-        copy.make = [text = button->text()](QWidget *parent) {
-            return new QPushButton(text, parent);
-        };
+        copy.make = MakeWithText<QPushButton>(button->text());
+        return copy;
+    }
+    if (auto *label = qobject_cast<const QLabel *>(widget)) {
+        copy.make = MakeWithText<QLabel>(label->text());
         return copy;
     }
     if (qobject_cast<const QLineEdit *>(widget)) {
         copy.make = [](QWidget *parent) {
             return new QLineEdit(parent);
-        };
-        return copy;
-    }
-    if (auto *label = qobject_cast<const QLabel *>(widget)) {
-        copy.make = [text = label->text()](QWidget *parent) {
-            return new QLabel(text, parent);
         };
         return copy;
     }
@@ -129,9 +144,7 @@ inline PlainCopy CopyPlainly(const QWidget *widget) {
     }
     copy.kind = PlainCopy::Kind::Box;
     if (auto *group = qobject_cast<const QGroupBox *>(widget)) {
-        copy.make = [title = group->title()](QWidget *parent) {
-            return new QGroupBox(title, parent);
-        };
+        copy.make = MakeWithText<QGroupBox>(group->title());
     } else if (auto *frame = qobject_cast<const QFrame *>(widget)) {
         copy.make = [shape = frame->frameShape()](QWidget *parent) {
             auto *plain = new QFrame(parent);
@@ -184,14 +197,10 @@ inline QMdiSubWindow *OpenBareChild(const PlainCopy &body, const QString &title,
 // controls taken from a window the launcher opened, a click closes the bare child that is open,
 // opens a fresh one, paints it and lets the closed one go.
 inline void BenchmarkBareChildOpen(const char *button, CalculatorForm form) {
-    FakePlatform platform;
-    frmMDI main(platform);
-    RegisterCalculators(main);
-    main.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    auto *launcher = main.findChild<QPushButton *>(QString::fromLatin1(button));
-    QVERIFY(launcher);
-    QTest::mouseClick(launcher, Qt::LeftButton);
+    LauncherOnScreen screen;
+    QVERIFY(screen.show(button));
+    frmMDI &main = screen.main;
+    QTest::mouseClick(screen.launcher, Qt::LeftButton);
     CalculatorWindow *calculator = main.openForm(form);
     QVERIFY(calculator);
     const PlainCopy body = CopyPlainly(calculator->widget());
@@ -204,21 +213,17 @@ inline void BenchmarkBareChildOpen(const char *button, CalculatorForm form) {
 
     auto *area = main.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
     QVERIFY(area);
-    QPushButton bareLauncher(QStringLiteral("Bare"), launcher->parentWidget());
+    QPushButton bareLauncher(QStringLiteral("Bare"), screen.launcher->parentWidget());
     bareLauncher.setGeometry(0, 0, 40, 20);
     bareLauncher.show();
     QPointer<QMdiSubWindow> open;
     QObject::connect(&bareLauncher, &QPushButton::clicked, [&] {
         if (open)
             open->close();
-        open =
-            OpenBareChild(body, title, bodyWidth, bodyMinimumHeight, *area, platform.screenWidth());
+        open = OpenBareChild(body, title, bodyWidth, bodyMinimumHeight, *area,
+                             screen.platform.screenWidth());
     });
-    QBENCHMARK {
-        QTest::mouseClick(&bareLauncher, Qt::LeftButton);
-        QCoreApplication::processEvents(); // paint it
-        SettleDeletions();
-    }
+    BenchmarkClicks(&bareLauncher);
     QVERIFY(open && open->isVisible());
 }
 
