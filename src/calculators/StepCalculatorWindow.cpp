@@ -4,6 +4,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -90,7 +91,7 @@ void StepCalculatorWindow::showStep(Step step, QWidget *focus) {
 
 QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
                                         LabelKind kind) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new MeasuredLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
     label->setTextFormat(Qt::PlainText); // keeps runs of blanks as they are
     label->setWordWrap(kind == LabelKind::Text);
@@ -109,7 +110,7 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
 }
 
 QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
-    auto *label = new QLabel(caption, parent);
+    auto *label = new MeasuredLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblResult"));
     label->setFont(VerdanaFont(12));
     label->setAlignment(Qt::AlignCenter);

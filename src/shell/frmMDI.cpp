@@ -122,8 +122,8 @@ void frmMDI::OpenCalculator(int index) {
     CalculatorWindow *window = launch();
     if (!window)
         return;
+    // Loading placed it already (adoptForm), and showing changes neither its size nor its place.
     showForm(window);
-    window->placeOnLoad();
 }
 
 void frmMDI::showForm(CalculatorWindow *window) {

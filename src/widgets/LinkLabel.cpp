@@ -50,9 +50,24 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
         return true;
     }();
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
+    // The text is set as plain text before the label can take the focus: a QLabel that can take
+    // the focus lays its text out through a whole text document (for selection and links, which
+    // a link label has none of), at many times the cost of drawing it the way other labels do.
     setTextFormat(Qt::PlainText);
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
+}
+
+bool LinkLabel::event(QEvent *event) {
+    // QLabel would build that text document when polished; the frame's polish is all it needs.
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event);
+    return MeasuredLabel::event(event);
+}
+
+void LinkLabel::focusInEvent(QFocusEvent *event) {
+    // Likewise when the focus arrives: the focus frame is drawn by paintEvent.
+    QFrame::focusInEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) {

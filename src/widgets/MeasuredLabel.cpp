@@ -1,30 +1,143 @@
 #include "widgets/MeasuredLabel.h"
 
+#include <QHashFunctions>
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <unordered_map>
 #include <utility>
 
 namespace vellora {
 
+// Everything a QLabel's text sizes depend on.
+struct MeasuredLabel::Basis {
+    QString text;
+    QFont font;
+    int alignment = 0; // wrapping included
+    int margin = 0;
+    int indent = 0;
+    QMargins contents;
+    int frameWidth = 0;
+    int dotsPerInch = 0;
+    Qt::TextFormat format = Qt::AutoText;
+    bool hasBuddy = false; // an "&" in the text then marks an access key and takes no room
+    const QStyle *style = nullptr;
+    bool operator==(const Basis &) const = default;
+};
+
+struct MeasuredLabel::Measures {
+    std::optional<QSize> sizeHint;
+    std::optional<QSize> minimumSizeHint;
+    struct Height {
+        bool known = false;
+        int width = 0;
+        int height = 0;
+    };
+    std::array<Height, 8> heights{};
+    std::size_t next = 0;
+};
+
+namespace {
+
+struct BasisHash {
+    template <class Basis> std::size_t operator()(const Basis &basis) const {
+        return qHashMulti(0, basis.text, basis.font, basis.alignment, basis.dotsPerInch);
+    }
+};
+
+template <class Basis, class Measures> class MeasuresTable {
+public:
+    std::shared_ptr<Measures> find(const Basis &basis) {
+        auto found = table_.find(basis);
+        if (found != table_.end())
+            return found->second;
+        // The program has a few dozen texts; a table grown far past that holds texts that
+        // changed (results, say) and is started afresh.
+        if (table_.size() >= kMostEntries)
+            table_.clear();
+        return table_.emplace(basis, std::make_shared<Measures>()).first->second;
+    }
+
+private:
+    static constexpr std::size_t kMostEntries = 256;
+    std::unordered_map<Basis, std::shared_ptr<Measures>, BasisHash> table_;
+};
+
+// Labels measured by QLabel itself, every time: those that lay their text out through a text
+// document (a child QLabel makes for rich, selectable or focusable text), whose sizes are not
+// the plain text's; and those with size limits, which QLabel does not measure afresh when the
+// limits change, so that what it answers then belongs to no settings that could be shared.
+bool MeasuresAlone(const QLabel &label) {
+    if (label.minimumSize() != QSize(0, 0) || label.maximumWidth() != QWIDGETSIZE_MAX)
+        return true;
+    for (const QObject *child : label.children()) {
+        if (child->inherits("QWidgetTextControl"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 MeasuredLabel::MeasuredLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent) {}
 
-MeasuredLabel::Basis MeasuredLabel::basis() const {
-    return {text(),       font(),        wordWrap(),  margin(), indent(), contentsMargins(),
-            frameWidth(), logicalDpiY(), textFormat()};
+MeasuredLabel::~MeasuredLabel() = default;
+
+MeasuredLabel::Measures *MeasuredLabel::measures() const {
+    if (MeasuresAlone(*this))
+        return nullptr;
+    Basis now{text(),
+              font(),
+              static_cast<int>(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0),
+              margin(),
+              indent(),
+              contentsMargins(),
+              frameWidth(),
+              logicalDpiY(),
+              textFormat(),
+              buddy() != nullptr,
+              style()};
+    if (!measuredWith_ || !(now == *measuredWith_)) {
+        static MeasuresTable<Basis, Measures> table;
+        measures_ = table.find(now);
+        measuredWith_ = std::make_unique<Basis>(std::move(now));
+    }
+    return measures_.get();
+}
+
+QSize MeasuredLabel::sizeHint() const {
+    ensurePolished(); // polishing may change the font
+    Measures *known = measures();
+    if (!known)
+        return QLabel::sizeHint();
+    if (!known->sizeHint)
+        known->sizeHint = QLabel::sizeHint();
+    return *known->sizeHint;
+}
+
+QSize MeasuredLabel::minimumSizeHint() const {
+    ensurePolished();
+    Measures *known = measures();
+    if (!known)
+        return QLabel::minimumSizeHint();
+    if (!known->minimumSizeHint)
+        known->minimumSizeHint = QLabel::minimumSizeHint();
+    return *known->minimumSizeHint;
 }
 
 int MeasuredLabel::heightForWidth(int width) const {
-    Basis now = basis();
-    if (!(now == measuredWith_)) {
-        measuredWith_ = std::move(now);
-        measured_.fill({});
-    }
-    for (const Measured &entry : measured_) {
+    Measures *known = measures();
+    if (!known)
+        return QLabel::heightForWidth(width);
+    for (const Measures::Height &entry : known->heights) {
         if (entry.known && entry.width == width)
             return entry.height;
     }
     const int height = QLabel::heightForWidth(width);
-    measured_[next_] = {true, width, height};
-    next_ = (next_ + 1) % measured_.size();
+    known->heights[known->next] = {true, width, height};
+    known->next = (known->next + 1) % known->heights.size();
     return height;
 }
 

@@ -2,47 +2,38 @@
 
 #include <QLabel>
 
-#include <array>
-#include <cstddef>
+#include <memory>
 
 namespace vellora {
 
-// A label that remembers how high its text stands at the last few widths it was asked about.
-// While a window opens, its layouts ask each wrapping label for its height at a width dozens of
-// times, and a plain QLabel lays the whole text out again for every answer; that made up half
-// the time a calculator window took to open. Any change of what the height depends on (text,
-// font, wrapping, margins, indent, frame, screen resolution, format) starts the memory afresh.
+// A label whose sizes are measured once for all labels of the same text and look. While a window
+// opens, its layouts ask each wrapping label for its sizes and for its height at a width dozens
+// of times, and a plain QLabel lays the whole text out again for most answers; that was half the
+// time a calculator window took to open, paid again on every opening for the same texts. Here
+// each answer is kept, shared with every label that measures the same: same text, font,
+// wrapping, alignment, margins, indent, frame, screen resolution, format, style and access key.
+// Any change to one of those looks the answers up afresh. A label that lays its text out through
+// a text document (rich, selectable or focusable text) or has size limits is measured as a plain
+// QLabel.
 class MeasuredLabel : public QLabel {
     Q_OBJECT
 public:
     explicit MeasuredLabel(const QString &text, QWidget *parent = nullptr);
+    ~MeasuredLabel() override;
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
 private:
-    struct Measured {
-        bool known = false;
-        int width = 0;
-        int height = 0;
-    };
-    // What the heights were measured with.
-    struct Basis {
-        QString text;
-        QFont font;
-        bool wordWrap = false;
-        int margin = 0;
-        int indent = 0;
-        QMargins contents;
-        int frameWidth = 0;
-        int dotsPerInch = 0;
-        Qt::TextFormat format = Qt::AutoText;
-        bool operator==(const Basis &) const = default;
-    };
-    Basis basis() const;
+    struct Basis;
+    struct Measures;
+    // The measures shared by labels measured as this one is now, or nullptr if QLabel measures
+    // it alone.
+    Measures *measures() const;
 
-    mutable Basis measuredWith_;
-    mutable std::array<Measured, 4> measured_{};
-    mutable std::size_t next_ = 0;
+    mutable std::unique_ptr<Basis> measuredWith_;
+    mutable std::shared_ptr<Measures> measures_;
 };
 
 } // namespace vellora

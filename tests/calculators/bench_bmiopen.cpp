@@ -11,6 +11,12 @@ private slots:
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_1",
                                              vellora::CalculatorForm::BodyMassIndexMain);
     }
+
+    // The same controls in a bare child window, opened the same way.
+    void bareChildFromLauncher() {
+        vellora::test::BenchmarkBareChildOpen("cmdSelectOption_1",
+                                              vellora::CalculatorForm::BodyMassIndexMain);
+    }
 };
 
 QTEST_MAIN(BmiOpenBenchmark)

@@ -11,6 +11,12 @@ private slots:
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_0",
                                              vellora::CalculatorForm::BodyFrameSizeMain);
     }
+
+    // The same controls in a bare child window, opened the same way.
+    void bareChildFromLauncher() {
+        vellora::test::BenchmarkBareChildOpen("cmdSelectOption_0",
+                                              vellora::CalculatorForm::BodyFrameSizeMain);
+    }
 };
 
 QTEST_MAIN(FrameOpenBenchmark)

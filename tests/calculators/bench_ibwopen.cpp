@@ -12,6 +12,12 @@ private slots:
         vellora::test::BenchmarkLauncherOpen(
             "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
     }
+
+    // The same controls in a bare child window, opened the same way.
+    void bareChildFromLauncher() {
+        vellora::test::BenchmarkBareChildOpen(
+            "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
+    }
 };
 
 QTEST_MAIN(IbwOpenBenchmark)

@@ -11,6 +11,12 @@ private slots:
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_3",
                                              vellora::CalculatorForm::IdealWaistHipRatioMain);
     }
+
+    // The same controls in a bare child window, opened the same way.
+    void bareChildFromLauncher() {
+        vellora::test::BenchmarkBareChildOpen("cmdSelectOption_3",
+                                              vellora::CalculatorForm::IdealWaistHipRatioMain);
+    }
 };
 
 QTEST_MAIN(WhrOpenBenchmark)

@@ -6,14 +6,16 @@
 
 using vellora::MeasuredLabel;
 
-// A remembered height must never outlive what it was measured with: after each change the label
-// answers as a plain label with the same settings does.
+// A remembered size must never outlive what it was measured with, nor be handed to a label that
+// measures differently: after each change the label answers as a plain label with the same
+// settings does, and so does a label that keeps the settings the other one left.
 class MeasuredLabelTest : public QObject {
     Q_OBJECT
 
 private slots:
     void followsEveryChange_data();
     void followsEveryChange();
+    void sharesOnlyWithLabelsMeasuredAlike();
 };
 
 using Change = std::function<void(QLabel &)>;
@@ -34,6 +36,22 @@ void MeasuredLabelTest::followsEveryChange_data() {
     QTest::newRow("contents margins")
         << Change([](QLabel &label) { label.setContentsMargins(30, 10, 30, 10); });
     QTest::newRow("frame") << Change([](QLabel &label) { label.setFrameStyle(QFrame::Box); });
+    QTest::newRow("alignment and indent") << Change([](QLabel &label) {
+        label.setIndent(40);
+        label.setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    });
+    QTest::newRow("access key") << Change([](QLabel &label) {
+        label.setText(label.text().replace(QStringLiteral(" the "), QStringLiteral(" &the ")));
+        label.setBuddy(&label);
+    });
+}
+
+// Everything a layout asks of a label.
+static QList<QSize> Measure(const QLabel &label) {
+    QList<QSize> sizes{label.sizeHint(), label.minimumSizeHint()};
+    for (int width : {120, 200, 320})
+        sizes.append(QSize(width, label.heightForWidth(width)));
+    return sizes;
 }
 
 void MeasuredLabelTest::followsEveryChange() {
@@ -44,13 +62,37 @@ void MeasuredLabelTest::followsEveryChange() {
     QLabel plain(text);
     for (QLabel *label : {static_cast<QLabel *>(&measured), &plain})
         label->setWordWrap(true);
-    const QList<int> widths{120, 200, 320};
-    for (int width : widths)
-        QCOMPARE(measured.heightForWidth(width), plain.heightForWidth(width));
+    QCOMPARE(Measure(measured), Measure(plain));
     change(measured);
     change(plain);
-    for (int width : widths)
-        QCOMPARE(measured.heightForWidth(width), plain.heightForWidth(width));
+    QCOMPARE(Measure(measured), Measure(plain));
+
+    MeasuredLabel unchanged(text);
+    QLabel plainUnchanged(text);
+    for (QLabel *label : {static_cast<QLabel *>(&unchanged), &plainUnchanged})
+        label->setWordWrap(true);
+    QCOMPARE(Measure(unchanged), Measure(plainUnchanged));
+}
+
+// A label that can take the focus lays its text out through a text document, to other sizes
+// than the same text drawn plainly; neither may be handed the other's.
+void MeasuredLabelTest::sharesOnlyWithLabelsMeasuredAlike() {
+    const QString text = QStringLiteral("Measure this distance with a measuring tape and enter "
+                                        "this value below");
+    MeasuredLabel focusable(QString(), nullptr);
+    QLabel plainFocusable;
+    for (QLabel *label : {static_cast<QLabel *>(&focusable), &plainFocusable}) {
+        label->setFocusPolicy(Qt::TabFocus);
+        label->setWordWrap(true);
+        label->setText(text);
+    }
+    MeasuredLabel drawn(text);
+    QLabel plainDrawn(text);
+    for (QLabel *label : {static_cast<QLabel *>(&drawn), &plainDrawn})
+        label->setWordWrap(true);
+    QVERIFY(Measure(plainFocusable) != Measure(plainDrawn));
+    QCOMPARE(Measure(focusable), Measure(plainFocusable));
+    QCOMPARE(Measure(drawn), Measure(plainDrawn));
 }
 
 QTEST_MAIN(MeasuredLabelTest)

@@ -5,6 +5,7 @@
 #include "links/Promotions.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,7 +17,7 @@ namespace vellora {
 namespace {
 
 QLabel *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
+    auto *label = new MeasuredLabel(text, parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
@@ -36,7 +37,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 
     auto *result = new QGroupBox(QStringLiteral("QV Free Body Mass Index Result"), body());
     result->setObjectName(QStringLiteral("Frame1"));
-    auto *label2 = new QLabel(
+    auto *label2 = new MeasuredLabel(
         QStringLiteral("Body Mass Index is a great way to know your body fatness. Knowing your "
                        "BMI will give you an opportunity to protect your health and prevent "
                        "serious illnesses by taking caution."),

@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/MeasuredLabel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -85,7 +86,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
 
-    auto *label1 = new QLabel(
+    auto *label1 = new MeasuredLabel(
         QStringLiteral("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a "
                        "measure of obesity and this software can be used to control weight "
                        "problems in adults. This software gives best results for adults over "
