@@ -366,12 +366,7 @@ void BmiWindowsTest::resultBackShowsInputUnchanged() {
 }
 
 void BmiWindowsTest::resultExitShowsLauncher_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit button") << "button";
-    QTest::newRow("File > Exit") << "menu";
-    QTest::newRow("Enter") << "enter";
-    QTest::newRow("Escape") << "escape";
-    QTest::newRow("close box") << "close";
+    resultWindowExitRows();
 }
 
 void BmiWindowsTest::resultExitShowsLauncher() {
@@ -381,18 +376,7 @@ void BmiWindowsTest::resultExitShowsLauncher() {
     QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
     QPointer<frmBodyMassIndexDisplay> result = display();
-    if (how == "button") {
-        Click(result, "cmdExit");
-    } else if (how == "menu") {
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    } else if (how == "close") {
-        result->close();
-    } else {
-        // The window opens with the focus on its first value; Enter and Escape go on to Exit.
-        QWidget *focused = QApplication::focusWidget();
-        QCOMPARE(focused, in<QWidget>(result, "lblYourHeight"));
-        QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
-    }
+    leaveResultWindow(result, how, "lblYourHeight");
     QVERIFY(!display());
     QTRY_VERIFY(!result);
     QVERIFY(main->launcherPanel()->isVisible());

@@ -217,9 +217,7 @@ void IbwWindowsTest::backKeepsPicksAndRecalculates() {
 }
 
 void IbwWindowsTest::resultExitShowsLauncher_data() {
-    QTest::addColumn<QString>("how");
-    for (const char *how : {"button", "menu", "enter", "escape", "close box"})
-        QTest::newRow(how) << QString::fromLatin1(how);
+    resultWindowExitRows();
 }
 
 void IbwWindowsTest::resultExitShowsLauncher() {
@@ -229,17 +227,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
     QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
     Click(inputWindow, "cmdCalculate");
     QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
-    if (how == "button") {
-        Click(result, "cmdExit");
-    } else if (how == "menu") {
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    } else if (how == "close box") {
-        result->close();
-    } else {
-        QWidget *focused = QApplication::focusWidget();
-        QCOMPARE(focused, in<QWidget>(result, "lblResult"));
-        QTest::keyClick(focused, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
-    }
+    leaveResultWindow(result, how, "lblResult");
     QVERIFY(!display());
     QTRY_VERIFY(!result);
     QVERIFY(main->launcherPanel()->isVisible());

@@ -5,8 +5,10 @@
 // from it and calls openMainWindow() in init() and closeMainWindow() in cleanup().
 
 #include "FakePlatform.h"
+#include "MenuDriver.h"
 #include "WidgetTest.h"
 
+#include "calculators/CalculatorWindow.h"
 #include "calculators/Calculators.h"
 #include "shell/frmMDI.h"
 
@@ -39,6 +41,30 @@ protected:
     // The control of that name inside the window, or nullptr.
     template <class T> static T *in(QWidget *window, const QString &name) {
         return window ? window->findChild<T *>(name) : nullptr;
+    }
+
+    // The ways out of a result window, as rows of the column "how".
+    static void resultWindowExitRows() {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"Exit button", "File > Exit", "Enter", "Escape", "close box"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
+    // Leaves the result window that way. The window opens with the focus on firstFocus, from
+    // where Enter and Escape go on to its Exit button.
+    static void leaveResultWindow(CalculatorWindow *result, const QString &how,
+                                  const char *firstFocus) {
+        if (how == "Exit button") {
+            Click(result, "cmdExit");
+        } else if (how == "File > Exit") {
+            ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
+        } else if (how == "close box") {
+            result->close();
+        } else {
+            QWidget *focused = QApplication::focusWidget();
+            QCOMPARE(focused, in<QWidget>(result, QString::fromLatin1(firstFocus)));
+            QTest::keyClick(focused, how == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
+        }
     }
 
     FakePlatform platform;
