@@ -70,4 +70,12 @@ void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &pla
     }
 }
 
+QFrame *MakeBrandingFrame(CoBrandSpacing spacing, Platform &platform, QWidget *parent) {
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Frame5"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    AddBrandingLabels(new QVBoxLayout(frame), spacing, platform, frame);
+    return frame;
+}
+
 } // namespace vellora

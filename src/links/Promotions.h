@@ -42,4 +42,7 @@ QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, cons
 void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &platform,
                        QWidget *parent);
 
+// The framed pair of those labels at the foot of an input window (Frame5).
+QFrame *MakeBrandingFrame(CoBrandSpacing spacing, Platform &platform, QWidget *parent);
+
 } // namespace vellora

@@ -164,11 +164,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     commands->addStretch(1);
     commands->addWidget(cmdCalculate_);
 
-    auto *promotions = new QFrame(body());
-    promotions->setObjectName(QStringLiteral("Frame5"));
-    promotions->setFrameShape(QFrame::StyledPanel);
-    auto *promotionLayout = new QVBoxLayout(promotions);
-    AddBrandingLabels(promotionLayout, CoBrandSpacing::FourBlanks, platform(), promotions);
+    QFrame *promotions = MakeBrandingFrame(CoBrandSpacing::FourBlanks, platform(), body());
 
     auto *layout = new QVBoxLayout(body());
     layout->addWidget(banner);

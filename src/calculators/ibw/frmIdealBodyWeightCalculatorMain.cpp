@@ -106,11 +106,7 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     commands->addStretch(1);
     commands->addWidget(cmdCalculate);
 
-    auto *promotions = new QFrame(body());
-    promotions->setObjectName(QStringLiteral("Frame5"));
-    promotions->setFrameShape(QFrame::StyledPanel);
-    auto *promotionLayout = new QVBoxLayout(promotions);
-    AddBrandingLabels(promotionLayout, CoBrandSpacing::Tight, platform(), promotions);
+    QFrame *promotions = MakeBrandingFrame(CoBrandSpacing::Tight, platform(), body());
 
     auto *layout = new QVBoxLayout(body());
     layout->addWidget(banner);
