@@ -5,6 +5,7 @@
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MeasuredLabel.h"
+#include "widgets/ReadableLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -109,8 +110,8 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
     return list;
 }
 
-QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
-    auto *label = new MeasuredLabel(caption, parent);
+ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
+    auto *label = new ReadableLabel(caption, parent);
     label->setObjectName(QStringLiteral("lblResult"));
     label->setFont(VerdanaFont(12));
     label->setAlignment(Qt::AlignCenter);
@@ -118,7 +119,6 @@ QLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *p
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     label->setPalette(colours);
-    MakeResultReadable(label);
     return label;
 }
 

@@ -10,6 +10,8 @@ class QStackedWidget;
 
 namespace vellora {
 
+class ReadableLabel;
+
 // A calculator that lives in one window: an input step and a result step, the panels fraStep_0
 // and fraStep_1, of one size in one place, one of them in front. Around them stand the forum
 // banner Label14 above and the co-branding and fully-branded labels below; the menu row is the
@@ -43,7 +45,7 @@ protected:
     QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
                         QWidget *parent);
     // lblResult: the verdict, large and centred, read by screen readers with its heading.
-    QLabel *makeResultLabel(const QString &caption, QWidget *parent);
+    ReadableLabel *makeResultLabel(const QString &caption, QWidget *parent);
     // Once both panels are built: Tab reaches the promotional labels below them last.
     void promotionsLastInTabOrder();
 

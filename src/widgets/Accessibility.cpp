@@ -1,7 +1,8 @@
 #include "widgets/Accessibility.h"
 
+#include "widgets/ReadableLabel.h"
+
 #include <QComboBox>
-#include <QLabel>
 #include <QList>
 
 namespace vellora {
@@ -11,13 +12,8 @@ void NameList(QComboBox *list, const QString &holds) {
     list->setAccessibleDescription(holds);
 }
 
-void MakeResultReadable(QLabel *label) {
-    label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-    label->setFocusPolicy(Qt::TabFocus); // a click on it is not meant to take the focus
-}
-
-void SetResultText(QLabel *label, const QString &heading, const QString &text) {
-    label->setText(text);
+void SetResultText(ReadableLabel *label, const QString &heading, const QString &text) {
+    label->setPlainText(text);
     label->setAccessibleName(heading + QLatin1Char(' ') + text);
 }
 

@@ -4,21 +4,21 @@
 // result labels that are read with their headings, and a Tab order that follows the screen.
 
 class QComboBox;
-class QLabel;
 class QString;
 class QWidget;
 
 namespace vellora {
+
+class ReadableLabel;
 
 // Names a fixed list after what it holds ("Weight in kilograms, whole part"). A screen reader on
 // Linux hears a fixed list's current item as its name, so what it holds goes into the
 // description as well, which is read there.
 void NameList(QComboBox *list, const QString &holds);
 
-// A result label: keyboard users reach it by Tab (and can select and copy its text), and a
-// screen reader reads it with its heading, "Your Body Mass Index Is 24.22".
-void MakeResultReadable(QLabel *label);
-void SetResultText(QLabel *label, const QString &heading, const QString &text);
+// Puts a result into its label, which a screen reader then reads with its heading: "Your Body
+// Mass Index Is 24.22".
+void SetResultText(ReadableLabel *label, const QString &heading, const QString &text);
 
 // Tab reaches the controls inside group (in their own order) after every other control inside
 // within: for a part of a window that is built before the parts above it on screen.

@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace vellora {
 
@@ -44,30 +43,13 @@ QAccessibleInterface *LinkLabelInterface(const QString &className, QObject *obje
 } // namespace
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
-    : MeasuredLabel(text, parent) {
+    : ReadableLabel(text, parent) {
     [[maybe_unused]] static const bool described = [] {
         QAccessible::installFactory(LinkLabelInterface);
         return true;
     }();
     setCursor(Qt::PointingHandCursor);
-    // The text is set as plain text before the label can take the focus: a QLabel that can take
-    // the focus lays its text out through a whole text document (for selection and links, which
-    // a link label has none of), at many times the cost of drawing it the way other labels do.
-    setTextFormat(Qt::PlainText);
-    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
-}
-
-bool LinkLabel::event(QEvent *event) {
-    // QLabel would build that text document when polished; the frame's polish is all it needs.
-    if (event->type() == QEvent::Polish)
-        return QFrame::event(event);
-    return MeasuredLabel::event(event);
-}
-
-void LinkLabel::focusInEvent(QFocusEvent *event) {
-    // Likewise when the focus arrives: the focus frame is drawn by paintEvent.
-    QFrame::focusInEvent(event);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) {
@@ -96,17 +78,6 @@ void LinkLabel::keyPressEvent(QKeyEvent *event) {
     default:
         QLabel::keyPressEvent(event);
     }
-}
-
-void LinkLabel::paintEvent(QPaintEvent *event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // A dotted frame in the text's own colour: the style's faint focus frame all but vanishes
-    // on the launcher panel's black.
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 } // namespace vellora

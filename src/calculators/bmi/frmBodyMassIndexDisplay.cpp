@@ -6,6 +6,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/MeasuredLabel.h"
+#include "widgets/ReadableLabel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -16,8 +17,9 @@ namespace vellora {
 
 namespace {
 
-QLabel *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
-    auto *label = new MeasuredLabel(text, parent);
+template <class Label = MeasuredLabel>
+Label *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
+    auto *label = new Label(text, parent);
     label->setObjectName(name);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
@@ -58,14 +60,14 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     columns->addWidget(MakeLabel(QStringLiteral("Label6"),
                                  QStringLiteral("Your Body Mass Index Is"), heading, result),
                        0, 2);
-    lblYourHeight_ =
-        MakeLabel(QStringLiteral("lblYourHeight"), QStringLiteral("Your Height Is"), value, result);
-    lblYourWeight_ =
-        MakeLabel(QStringLiteral("lblYourWeight"), QStringLiteral("Your Weight Is"), value, result);
-    lblYourBodyMassIndex_ = MakeLabel(QStringLiteral("lblYourBodyMassIndex"),
-                                      QStringLiteral("Your Body Mass Index Is"), value, result);
-    for (QLabel *label : {lblYourHeight_, lblYourWeight_, lblYourBodyMassIndex_})
-        MakeResultReadable(label);
+    // The values and the verdict are reached by Tab, and read with their headings.
+    lblYourHeight_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourHeight"),
+                                              QStringLiteral("Your Height Is"), value, result);
+    lblYourWeight_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourWeight"),
+                                              QStringLiteral("Your Weight Is"), value, result);
+    lblYourBodyMassIndex_ =
+        MakeLabel<ReadableLabel>(QStringLiteral("lblYourBodyMassIndex"),
+                                 QStringLiteral("Your Body Mass Index Is"), value, result);
     columns->addWidget(lblYourHeight_, 1, 0);
     columns->addWidget(lblYourWeight_, 1, 1);
     columns->addWidget(lblYourBodyMassIndex_, 1, 2);
@@ -73,12 +75,11 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     for (int column = 0; column < 3; ++column)
         columns->setColumnStretch(column, 1);
 
-    lblResult_ = MakeLabel(QStringLiteral("lblResult"), QStringLiteral("lblResult"),
-                           VerdanaFont(12), result);
+    lblResult_ = MakeLabel<ReadableLabel>(QStringLiteral("lblResult"), QStringLiteral("lblResult"),
+                                          VerdanaFont(12), result);
     QPalette verdictColours = lblResult_->palette();
     verdictColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     lblResult_->setPalette(verdictColours);
-    MakeResultReadable(lblResult_);
 
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addWidget(label2);
@@ -98,7 +99,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 }
 
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
-    lblResult_->setText(QString::fromStdString(result.verdict));
+    lblResult_->setPlainText(QString::fromStdString(result.verdict));
     // Each value is read with its column heading: "Your Body Mass Index Is 24.22".
     SetResultText(lblYourHeight_, QStringLiteral("Your Height Is"),
                   QString::fromStdString(result.heightText));

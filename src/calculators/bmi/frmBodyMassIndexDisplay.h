@@ -2,10 +2,9 @@
 
 #include "calculators/CalculatorResultWindow.h"
 
-class QLabel;
-
 namespace vellora {
 
+class ReadableLabel;
 struct BmiResult;
 
 // "QV Body Mass Index" result: the height, weight and BMI as three headed columns and the
@@ -23,10 +22,10 @@ protected:
     CalculatorWindow *loadInputWindow() override;
 
 private:
-    QLabel *lblYourHeight_ = nullptr;
-    QLabel *lblYourWeight_ = nullptr;
-    QLabel *lblYourBodyMassIndex_ = nullptr;
-    QLabel *lblResult_ = nullptr;
+    ReadableLabel *lblYourHeight_ = nullptr;
+    ReadableLabel *lblYourWeight_ = nullptr;
+    ReadableLabel *lblYourBodyMassIndex_ = nullptr;
+    ReadableLabel *lblResult_ = nullptr;
 };
 
 } // namespace vellora

@@ -4,6 +4,7 @@
 #include "calculators/frame/BodyFrame.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/ReadableLabel.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -3,11 +3,11 @@
 #include "calculators/StepCalculatorWindow.h"
 
 class QComboBox;
-class QLabel;
 
 namespace vellora {
 
 class NumberBox;
+class ReadableLabel;
 
 // "QV Body Frame Size": the sex, a height band from the list of that sex and the elbow breadth
 // in inches on the input step; the frame size on the result step.
@@ -28,7 +28,7 @@ private:
     QComboBox *cboSex_ = nullptr;
     QComboBox *cboHeight_ = nullptr;
     NumberBox *txtElbowInch_ = nullptr;
-    QLabel *lblResult_ = nullptr;
+    ReadableLabel *lblResult_ = nullptr;
 };
 
 } // namespace vellora

@@ -5,6 +5,7 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/MeasuredLabel.h"
+#include "widgets/ReadableLabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -14,8 +15,9 @@ namespace vellora {
 
 namespace {
 
-QLabel *AddLabel(QVBoxLayout *layout, const char *name, const char *text, const QFont &font) {
-    auto *label = new MeasuredLabel(QString::fromLatin1(text), layout->parentWidget());
+template <class Label = MeasuredLabel>
+Label *AddLabel(QVBoxLayout *layout, const char *name, const char *text, const QFont &font) {
+    auto *label = new Label(QString::fromLatin1(text), layout->parentWidget());
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
@@ -47,8 +49,8 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
     QVBoxLayout *frame1 = AddFrame(layout, "Frame1");
     heading_ =
         AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
-    lblResult_ = AddLabel(frame1, "lblResult", "", VerdanaFont(12));
-    MakeResultReadable(lblResult_);
+    // Reached by Tab, and read with its heading.
+    lblResult_ = AddLabel<ReadableLabel>(frame1, "lblResult", "", VerdanaFont(12));
     QPalette resultColours = lblResult_->palette();
     resultColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
     lblResult_->setPalette(resultColours);

@@ -6,6 +6,8 @@ class QLabel;
 
 namespace vellora {
 
+class ReadableLabel;
+
 // "QV Ideal Body Weight Calculator" result: the ideal range under its heading, a closing line
 // and two lines of advice. It computes nothing; the input window writes the range text.
 class frmIdealBodyWeightCalculatorDisplay : public CalculatorResultWindow {
@@ -22,7 +24,7 @@ protected:
 
 private:
     QLabel *heading_ = nullptr;
-    QLabel *lblResult_ = nullptr;
+    ReadableLabel *lblResult_ = nullptr;
 };
 
 } // namespace vellora

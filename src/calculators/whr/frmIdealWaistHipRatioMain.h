@@ -3,11 +3,11 @@
 #include "calculators/StepCalculatorWindow.h"
 
 class QComboBox;
-class QLabel;
 
 namespace vellora {
 
 class NumberBox;
+class ReadableLabel;
 
 // "QV Ideal Waist Hip Ratio": the sex, the waist and the hip in whole centimetres on the input
 // step; the risk zone on the result step.
@@ -27,7 +27,7 @@ private:
     QComboBox *cboSex_ = nullptr;
     NumberBox *txtWaist_ = nullptr;
     NumberBox *txtHip_ = nullptr;
-    QLabel *lblResult_ = nullptr;
+    ReadableLabel *lblResult_ = nullptr;
 };
 
 } // namespace vellora
