@@ -164,9 +164,11 @@ inline PlainCopy CopyPlainly(const QWidget *widget) {
 }
 
 // A plain QMdiSubWindow with that copy of a calculator window's body, of the same width and
-// title, and a two-menu bar; sized to its contents and placed the way a calculator window is.
+// title, and a two-menu bar; sized to its contents, then given the calculator window's place and
+// size: the copy's unwrapped labels would make it wider than the screen, and a window half off
+// the screen paints only half of what the calculator window paints.
 inline QMdiSubWindow *OpenBareChild(const PlainCopy &body, const QString &title, int bodyWidth,
-                                    int bodyMinimumHeight, QMdiArea &area, int screenWidth) {
+                                    int bodyMinimumHeight, QMdiArea &area, const QRect &place) {
     auto *window = new QMdiSubWindow;
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(title);
@@ -187,7 +189,7 @@ inline QMdiSubWindow *OpenBareChild(const PlainCopy &body, const QString &title,
     window->setWidget(content);
     area.addSubWindow(window);
     window->adjustSize();
-    window->move((screenWidth - window->width()) / 2, 0);
+    window->setGeometry(place);
     window->show();
     area.setActiveSubWindow(window);
     return window;
@@ -207,6 +209,7 @@ inline void BenchmarkBareChildOpen(const char *button, CalculatorForm form) {
     const QString title = calculator->windowTitle();
     const int bodyWidth = calculator->widget()->width();
     const int bodyMinimumHeight = calculator->widget()->minimumHeight();
+    const QRect place = calculator->geometry();
     main.CloseCalculatorWindows();
     main.setLauncherPanelVisible(false);
     SettleDeletions();
@@ -220,11 +223,11 @@ inline void BenchmarkBareChildOpen(const char *button, CalculatorForm form) {
     QObject::connect(&bareLauncher, &QPushButton::clicked, [&] {
         if (open)
             open->close();
-        open = OpenBareChild(body, title, bodyWidth, bodyMinimumHeight, *area,
-                             screen.platform.screenWidth());
+        open = OpenBareChild(body, title, bodyWidth, bodyMinimumHeight, *area, place);
     });
     BenchmarkClicks(&bareLauncher);
     QVERIFY(open && open->isVisible());
+    QCOMPARE(open->geometry(), place);
 }
 
 } // namespace vellora::test
