@@ -7,7 +7,7 @@ set -uo pipefail
 build=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian readelf; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (scripts/install-deps.sh test installs it)"
         exit 77
@@ -50,6 +50,9 @@ for path in ./usr/bin/vellora ./usr/share/applications/com.orvantix.vellora.desk
 done
 check "nothing outside /usr" bash -c '! grep -vE "^\./(usr(/.*)?)?$" <<<"$1"' _ "$contents"
 check "no test program packaged" bash -c '! grep -qE "/(tst|bench)_" <<<"$1"' _ "$contents"
+dpkg-deb -x "$deb" "$out/root"
+check "the program carries no library search path" \
+    bash -c '! readelf -d "$1" | grep -qE "\((RPATH|RUNPATH)\)"' _ "$out/root/usr/bin/vellora"
 
 # Errors fail; warnings are listed in the output. Running as root is only lintian's advice.
 lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' | tee "$out/lintian.log"
