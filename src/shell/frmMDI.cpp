@@ -22,7 +22,7 @@ frmMDI::frmMDI(Platform &platform)
     : platform_(platform) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Vellora v1.20"));
-    setWindowIcon(SuiteIcon());
+    setWindowIcon(SuiteWindowIcon());
 
     MenuBarDesign menu;
     menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};

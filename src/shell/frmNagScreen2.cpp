@@ -76,7 +76,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Vellora v1.20"));
-    setWindowIcon(SuiteIcon());
+    setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
     auto *picture = new QLabel(this);

@@ -4,11 +4,22 @@
 
 namespace vellora {
 
-QIcon SuiteIcon() {
+static QIcon SuiteIconUpTo(int largest) {
     QIcon icon;
-    for (const int size : {32, 64, 128, 256})
+    for (int size = 32; size <= largest; size *= 2)
         icon.addFile(QStringLiteral(":/icons/vellora-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+QIcon SuiteIcon() {
+    return SuiteIconUpTo(256);
+}
+
+QIcon SuiteWindowIcon() {
+    // A window hands every size of its icon to the window manager when it is shown, which
+    // draws it on title bars and in the window switcher; launchers and menus take the
+    // installed icon instead. 256 pixels would add a quarter of a megabyte to each start.
+    return SuiteIconUpTo(128);
 }
 
 QIcon LauncherIcon(const char *path) {

@@ -10,8 +10,11 @@ class QWidget;
 
 namespace vellora {
 
-// The suite's picture, from 32 to 256 pixels: window icons, About, the exit window.
+// The suite's picture, from 32 to 256 pixels: About, the exit window.
 QIcon SuiteIcon();
+
+// The suite's picture as a window icon, from 32 to 128 pixels.
+QIcon SuiteWindowIcon();
 
 // A launcher picture (":/bmi.png" and its twice-as-large drawing beside it).
 QIcon LauncherIcon(const char *path);
