@@ -7,19 +7,8 @@ set -uo pipefail
 build=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian readelf; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/install-deps.sh test installs it)"
-        exit 77
-    fi
-done
-
-failures=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/../support/checks.sh"
+require_tools cpack dpkg-deb dpkg-shlibdeps lintian readelf
 
 cpack -G DEB -B "$out" --config "$build/CPackConfig.cmake" >"$out/cpack.log" 2>&1 ||
     { cat "$out/cpack.log"; echo "FAILED: cpack"; exit 1; }
@@ -58,5 +47,4 @@ check "the program carries no library search path" \
 lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' | tee "$out/lintian.log"
 check "lintian reports no error" test "${PIPESTATUS[0]}" -eq 0
 
-echo "$failures failed"
-[[ $failures -eq 0 ]]
+report_checks

@@ -7,19 +7,8 @@ set -uo pipefail
 build=$1
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-for tool in desktop-file-validate appstreamcli; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (scripts/install-deps.sh test installs it)"
-        exit 77
-    fi
-done
-
-failures=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
-}
+source "$(dirname "$0")/../support/checks.sh"
+require_tools desktop-file-validate appstreamcli
 
 DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null || { echo "FAILED: cmake --install"; exit 1; }
 usr=$stage/usr
@@ -49,5 +38,4 @@ done
 check "scalable icon" test -s "$usr/share/icons/hicolor/scalable/apps/$id.svg"
 check "manual page" gzip -t "$usr/share/man/man1/vellora.1.gz"
 
-echo "$failures failed"
-[[ $failures -eq 0 ]]
+report_checks

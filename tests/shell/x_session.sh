@@ -1,24 +1,8 @@
 # shellcheck shell=bash
 # Shared by the tests that drive the real program: a private X server with a window manager and
-# a session bus, and a tally of checks. Source it, call start_x_session, end with report_checks.
+# a session bus, and the tally of checks. Source it, call start_x_session, end with report_checks.
 
-passes=0
-failures=0
-check() { # description, then a command that must succeed
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok: $what"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $what"
-        failures=$((failures + 1))
-    fi
-}
-report_checks() {
-    echo "$passes passed, $failures failed"
-    [[ $failures -eq 0 ]]
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # Starts Xvfb on a free display numbered from $1 to $2, then openbox and a session bus.
 # Returns non-zero when no display could be started.
