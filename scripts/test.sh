@@ -8,3 +8,9 @@ scripts/install-deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure
+
+# The speed figures as the benchmarks printed them; they are shown, not judged.
+echo "Speed figures (each calculator window beside its bare reference, then start-up):"
+log=build/Testing/Temporary/LastTest.log
+awk '/^RESULT : /{name=$3; getline; printf "  %-52s %s %s\n", name, $1, $2}' "$log"
+grep -h ' median ' "$log" | sed 's/^/  /'
