@@ -13,4 +13,4 @@ ctest --test-dir build --output-on-failure
 echo "Speed figures (each calculator window beside its bare reference, then start-up):"
 log=build/Testing/Temporary/LastTest.log
 awk '/^RESULT : /{name=$3; getline; printf "  %-52s %s %s\n", name, $1, $2}' "$log"
-grep -h ' median ' "$log" | sed 's/^/  /'
+grep -h ' median ' "$log" | sed 's/^/  /' || true # no start-up figures where xcb is missing
