@@ -13,7 +13,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME
 
 source "$(dirname "$0")/../shell/x_session.sh"
 trap 'stop_x_session; rm -rf "$work"' EXIT
-start_x_session 500 589 || { echo "no X display could be started"; exit 1; }
+start_x_session 500 589 || { echo "no X session could be started"; exit 1; }
 
 # One start first, so that every program meets warm file caches and the reminder's first run
 # (which only writes its date) is behind us.

@@ -19,7 +19,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-start_x_session 90 489 || { echo "FAILED: no X display could be started"; exit 1; }
+start_x_session 90 489 || { echo "FAILED: no X session could be started"; exit 1; }
 
 start() { "$program" >/dev/null 2>&1 & echo $!; }
 # Windows of a process with exactly that title, waiting up to $3 seconds for one.

@@ -39,7 +39,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-start_x_session 630 639 || { echo "FAILED: no X display could be started"; exit 1; }
+start_x_session 630 639 || { echo "FAILED: no X session could be started"; exit 1; }
 
 # Starts the program on the given day under the given regional settings, in the current home.
 start() { # day, locale

@@ -5,14 +5,17 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # Starts Xvfb on a free display numbered from $1 to $2, then openbox and a session bus.
-# Returns non-zero when no display could be started.
+# Returns non-zero when no display or no window manager could be started. The server keeps
+# going when its last client leaves (-noreset): a server that resets then refuses whoever
+# connects in that moment, be it the window manager after the probe or a program after the
+# one before it was killed.
 x_server=
 x_wm=
 start_x_session() {
     local number
     for number in $(shuf -i "$1-$2" -n 20); do
         [[ -e /tmp/.X$number-lock ]] && continue
-        Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         x_server=$!
         for _ in $(seq 50); do
             xdpyinfo -display ":$number" >/dev/null 2>&1 && break
@@ -32,9 +35,11 @@ start_x_session() {
     openbox >/dev/null 2>&1 &
     x_wm=$!
     for _ in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
         sleep 0.1
     done
+    echo "openbox did not come up on $DISPLAY"
+    return 1
 }
 stop_x_session() {
     kill "$x_wm" "${DBUS_SESSION_BUS_PID:-}" "$x_server" 2>/dev/null
