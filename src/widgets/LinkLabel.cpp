@@ -49,7 +49,6 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
         return true;
     }();
     setCursor(Qt::PointingHandCursor);
-    setAccessibleName(text);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event) {
