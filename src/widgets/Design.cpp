@@ -1,8 +1,6 @@
 #include "widgets/Design.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -26,6 +24,13 @@ double Contrast(const QColor &a, const QColor &b) {
     const double lb = Luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+// The light palette the windows were drawn with: Qt's own, which is what they get where the
+// desktop hands Qt no colours. (The style's standard palette will not do: it follows the
+// desktop's theme, dark or light.)
+const QColor kLightFace(239, 239, 239);
+const QColor kLightText(0, 0, 0);
+const QColor kLightDisabledText(190, 190, 190);
 
 } // namespace
 
@@ -55,24 +60,23 @@ QString LabelCaption(const char *caption) {
 }
 
 void FixFace(QWidget *widget, const QColor &face) {
-    const QPalette light = QApplication::style()->standardPalette();
     const bool button = qobject_cast<QAbstractButton *>(widget) != nullptr;
     const QPalette::ColorRole faceRole = button ? QPalette::Button : QPalette::Window;
     const QPalette::ColorRole textRole = button ? QPalette::ButtonText : QPalette::WindowText;
     QPalette colours = widget->palette();
     colours.setColor(faceRole, face);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        colours.setColor(group, textRole, light.color(group, textRole));
+    colours.setColor(QPalette::Active, textRole, kLightText);
+    colours.setColor(QPalette::Inactive, textRole, kLightText);
+    colours.setColor(QPalette::Disabled, textRole, kLightDisabledText);
     widget->setPalette(colours);
     if (!button)
         widget->setAutoFillBackground(true);
 }
 
 void FixTextColour(QWidget *widget, const QColor &text) {
-    const QPalette light = QApplication::style()->standardPalette();
     QPalette colours = widget->palette();
     colours.setColor(QPalette::WindowText, text);
-    colours.setColor(QPalette::Window, light.color(QPalette::Window));
+    colours.setColor(QPalette::Window, kLightFace);
     widget->setPalette(colours);
     widget->setAutoFillBackground(true);
 }

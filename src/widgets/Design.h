@@ -36,8 +36,8 @@ inline const QColor kButtonGrey(192, 192, 192);
 
 // The windows' fixed colours each come with their partner, so that a desktop theme cannot put
 // its own light text on one of the windows' light faces, nor the windows' dark text on its own
-// dark face. The partner is taken from the light palette the windows were drawn with, so under
-// a light theme nothing changes.
+// dark face. The partner comes from the light palette the windows were drawn with, so under the
+// default theme nothing changes.
 
 // The widget's surface in that colour (the window role, or the button role for a button), with
 // the light palette's text colours on it.
