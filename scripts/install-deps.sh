@@ -15,6 +15,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
     # The start-up benchmark's timer watches the X server for the first window.
     packages+=(pkg-config libxcb1-dev)
+    # The README's benchmark example counts instructions with Valgrind.
+    packages+=(valgrind)
 fi
 
 missing=()
