@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QtTest>
@@ -120,6 +122,18 @@ QPalette DarkPalette() {
     return dark;
 }
 
+// Fusion as a desktop's platform theme hands it over: its standard palette is the theme's too.
+class ThemedStyle : public QProxyStyle {
+public:
+    explicit ThemedStyle(const QPalette &theme)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+        , theme_(theme) {}
+    QPalette standardPalette() const override { return theme_; }
+
+private:
+    QPalette theme_;
+};
+
 } // namespace
 
 class ContrastTest : public QObject, public LauncherFixture {
@@ -131,6 +145,7 @@ private slots:
         about_.reset();
         exitWindow_.reset();
         closeMainWindow();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(default_);
     }
 
@@ -216,8 +231,10 @@ void ContrastTest::everyTextIsReadable_data() {
 void ContrastTest::everyTextIsReadable() {
     QFETCH(QString, which);
     QFETCH(bool, dark);
-    if (dark)
+    if (dark) {
+        QApplication::setStyle(new ThemedStyle(DarkPalette()));
         QApplication::setPalette(DarkPalette());
+    }
     openMainWindow();
     QWidget *window = openWindow(which);
     QVERIFY(window);
