@@ -6,6 +6,8 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
+# Qt's own texts (message box buttons, the text boxes' menu) in the user's language.
+packages+=(qt6-translations-l10n)
 if [[ "${1:-run}" == test ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
     packages+=(faketime locales)
@@ -13,6 +15,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
     # The start-up benchmark's timer watches the X server for the first window.
     packages+=(pkg-config libxcb1-dev)
+    # The README's benchmark example counts instructions with Valgrind.
+    packages+=(valgrind)
 fi
 
 missing=()

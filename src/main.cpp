@@ -1,11 +1,27 @@
 #include "platform/QtPlatform.h"
+#include "shell/CommandLine.h"
+#include "shell/QtTranslations.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[]) {
+    // Read before QApplication, which needs a display: --help and --version need none.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const vellora::CommandLineAnswer answer = vellora::ReadCommandLine(arguments);
+    if (!answer.carryOn) {
+        std::fputs(answer.output.toLocal8Bit().constData(), stdout);
+        std::fputs(answer.errorOutput.toLocal8Bit().constData(), stderr);
+        return answer.exitCode;
+    }
+
     QApplication app(argc, argv);
+    vellora::FollowUserLanguageInQtTexts(&app);
     // Ties the windows to the installed desktop entry, for its name and icon in the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvantix.vellora"));
     // The program ends through EndProgram only, once the exit sequence has run.

@@ -116,9 +116,7 @@ ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWi
     label->setFont(VerdanaFont(12));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    label->setPalette(colours);
+    FixTextColour(label, QColor(0, 0, 160));
     return label;
 }
 

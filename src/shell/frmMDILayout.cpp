@@ -73,12 +73,8 @@ QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &backgr
     auto *strip = new QWidget(parent);
     strip->setObjectName(name);
     strip->setFixedHeight(TwipsToPixels(heightTwips));
-    if (background.isValid()) {
-        QPalette colours = strip->palette();
-        colours.setColor(QPalette::Window, background);
-        strip->setPalette(colours);
-        strip->setAutoFillBackground(true);
-    }
+    if (background.isValid())
+        FixFace(strip, background);
     return strip;
 }
 

@@ -89,9 +89,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
         MakeText(QStringLiteral("Label1"), QStringLiteral("Vellora v1.20"), TitleFont(), this);
     title->setWordWrap(false);
     Label2_ = MakeText(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
-    QPalette navy = Label2_->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    Label2_->setPalette(navy);
+    FixTextColour(Label2_, QColor(0, 0, 128));
 
     auto *frame6 = new QGroupBox(QStringLiteral("Download Orvantix Softwares"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
@@ -100,7 +98,12 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
         new LinkLabel(QStringLiteral("Click Here To Visit Orvantix Softwares"), frame6);
     goToHome->setObjectName(QStringLiteral("lblGoToHome"));
     goToHome->setFont(VerdanaFont(8.25, true, true));
-    goToHome->setForegroundRole(QPalette::Link);
+    // In the theme's link colour, where that reads on the window: some dark themes choose a
+    // blue too dark for their own grey.
+    QPalette link = goToHome->palette();
+    link.setColor(QPalette::WindowText,
+                  ReadableOn(link.color(QPalette::Link), link.color(QPalette::Window)));
+    goToHome->setPalette(link);
     connect(goToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     QLabel *label3 = MakeText(
         QStringLiteral("Label3"),

@@ -1,5 +1,7 @@
 #include "widgets/GraphicalButton.h"
 
+#include "widgets/Design.h"
+
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -8,9 +10,7 @@ namespace vellora {
 
 GraphicalButton::GraphicalButton(const QString &caption, const QColor &background, QWidget *parent)
     : QPushButton(caption, parent) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Button, background);
-    setPalette(colours);
+    FixFace(this, background);
     setAccessibleName(QString(caption).remove(QLatin1Char('&')));
 }
 

@@ -27,6 +27,7 @@ check "Qt Widgets dependency read off the binary, with its version" \
     grep -qE 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends"
 check "C library dependency read off the binary" grep -qE 'libc6 \(>= [0-9.]+\)' <<<"$depends"
 check "the xcb platform plugin comes along" grep -qw 'qt6-qpa-plugins' <<<"$depends"
+check "Qt's translations recommended" grep -qw 'qt6-translations-l10n' <<<"$(field Recommends)"
 check "no platform theme of its own" \
     bash -c '! dpkg-deb -f "$1" Depends Recommends Suggests | grep -q platformtheme' _ "$deb"
 

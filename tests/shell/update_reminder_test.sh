@@ -77,12 +77,25 @@ main_window_follows() {
     done
     return 1
 }
-answer() { # key: y or n
+# The key that presses Yes or No in the question: the underlined letter of the button's text,
+# which is Qt's own and comes in the user's language.
+answer_key() { # locale, yes or no
+    case "${1%%.*}-$2" in
+    de_DE-yes) echo j ;;
+    ar_EG-yes) echo Arabic_noon ;;
+    ar_EG-no) echo Arabic_lam ;;
+    *-yes) echo y ;;
+    *) echo n ;;
+    esac
+}
+answer() { # key
     local box
     box=$(window_of 'Vellora')
     xdotool windowactivate --sync "$box" >/dev/null 2>&1
     xdotool windowfocus --sync "$box" >/dev/null 2>&1
-    xdotool key --clearmodifiers "$1"
+    # A letter missing from the keyboard map (the Arabic ones) is mapped to a spare key for the
+    # press and unmapped after the delay: time for the program to read it first.
+    xdotool key --clearmodifiers --delay 300 "$1"
 }
 opened_count() { [[ -e $opened ]] && grep -c . "$opened" || echo 0; }
 settings_file() { echo "$home/.config/vellora/vellora.conf"; }
@@ -100,7 +113,7 @@ starts_silently() { # day, locale, what
     check "$3: the main window comes, no question ($first)" test "$first" = M
     stop
 }
-asks_then_main() { # day, locale, key, what
+asks_then_main() { # day, locale, yes or no, what
     local before first
     before=$(opened_count)
     start "$1" "$2"
@@ -108,10 +121,10 @@ asks_then_main() { # day, locale, key, what
     check "$4: the question comes before the main window ($first)" test "$first" = B
     if [[ $first == B ]]; then
         check "$4: no main window behind the question" test -z "$(window_of 'Vellora v1.20')"
-        answer "$3"
+        answer "$(answer_key "$2" "$3")"
     fi
     check "$4: then the main window" main_window_follows
-    if [[ $3 == y ]]; then
+    if [[ $3 == yes ]]; then
         check "$4: Yes opens the download page" \
             test "$(opened_count)" -eq $((before + 1)) -a "$(tail -n 1 "$opened" 2>/dev/null)" = "$download"
     else
@@ -133,8 +146,8 @@ run_locale() { # locale, first day
     starts_silently "$day" "$locale" "$locale first start"
     check "$locale: the stored file shows no plain name" file_is_scrambled
     starts_silently "$(date -d "$day + 14 days" +%F)" "$locale" "$locale 14 days later"
-    asks_then_main "$(date -d "$day + 15 days" +%F)" "$locale" y "$locale 15 days later"
-    asks_then_main "$(date -d "$day + 30 days" +%F)" "$locale" n "$locale 30 days later"
+    asks_then_main "$(date -d "$day + 15 days" +%F)" "$locale" yes "$locale 15 days later"
+    asks_then_main "$(date -d "$day + 30 days" +%F)" "$locale" no "$locale 30 days later"
 }
 
 # Under United States settings the year has two digits: the days run across the turn of 2100.

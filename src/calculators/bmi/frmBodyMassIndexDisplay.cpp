@@ -77,9 +77,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 
     lblResult_ = MakeLabel<ReadableLabel>(QStringLiteral("lblResult"), QStringLiteral("lblResult"),
                                           VerdanaFont(12), result);
-    QPalette verdictColours = lblResult_->palette();
-    verdictColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    lblResult_->setPalette(verdictColours);
+    FixTextColour(lblResult_, QColor(0, 0, 160));
 
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addWidget(label2);

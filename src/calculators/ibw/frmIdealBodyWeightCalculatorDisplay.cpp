@@ -51,9 +51,7 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
         AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
     // Reached by Tab, and read with its heading.
     lblResult_ = AddLabel<ReadableLabel>(frame1, "lblResult", "", VerdanaFont(12));
-    QPalette resultColours = lblResult_->palette();
-    resultColours.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    lblResult_->setPalette(resultColours);
+    FixTextColour(lblResult_, QColor(0, 0, 160));
 
     QVBoxLayout *frame2 = AddFrame(layout, "Frame2");
     AddLabel(frame2, "Label3", "Thanks for using QV Ideal Body Weight Calculator",

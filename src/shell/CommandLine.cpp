@@ -1,0 +1,85 @@
+#include "shell/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace vellora {
+
+namespace {
+
+// The options QGuiApplication, QApplication and the X11 platform plugin take out of the command
+// line for themselves, first those that take a value. They are known here only so that they are
+// not refused; Qt acts on them once the application starts.
+const char *const kQtOptionsWithValue[] = {"platform",
+                                           "platformpluginpath",
+                                           "platformtheme",
+                                           "plugin",
+                                           "qwindowgeometry",
+                                           "qwindowicon",
+                                           "qwindowtitle",
+                                           "session",
+                                           "display",
+                                           "geometry",
+                                           "title",
+                                           "icon",
+                                           "name",
+                                           "visual",
+                                           "style",
+                                           "stylesheet",
+                                           "qmljsdebugger"};
+const char *const kQtFlags[] = {"reverse", "widgetcount", "testability",
+                                "sync",    "nograb",      "dograb"};
+
+} // namespace
+
+CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Four personal-health calculators in one window: Body Mass Index, Ideal\n"
+                       "Body Weight, Body Frame Size and Ideal Waist Hip Ratio.\n\n"
+                       "Qt's own options, such as -platform, -style and -display, are taken too."));
+    // Qt spells its own options with one dash: "-style fusion".
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Displays version information."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char *name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString program =
+        arguments.isEmpty() ? QStringLiteral("vellora") : QFileInfo(arguments.first()).fileName();
+    CommandLineAnswer answer;
+    const auto refuse = [&answer, &program](const QString &complaint) {
+        answer.carryOn = false;
+        answer.exitCode = 1;
+        answer.errorOutput = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                                 .arg(program, complaint);
+    };
+    if (!parser.parse(arguments)) {
+        refuse(parser.errorText());
+    } else if (parser.isSet(help)) {
+        answer.carryOn = false;
+        // Without an application object the parser cannot know the program's name.
+        answer.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+    } else if (parser.isSet(version)) {
+        answer.carryOn = false;
+        answer.output = QStringLiteral("Vellora 1.20\n");
+    } else if (!parser.positionalArguments().isEmpty()) {
+        refuse(
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    }
+    return answer;
+}
+
+} // namespace vellora
