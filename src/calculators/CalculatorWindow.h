@@ -53,12 +53,12 @@ protected:
     // just unloaded made the panel visible.
     void showInsteadOfLauncher(CalculatorWindow *window);
 
-    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
-    virtual void Form_Unload();
-
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
+    void Form_Unload();
+
     class Body;
 
     frmMDI &mdi_;

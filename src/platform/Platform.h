@@ -3,6 +3,8 @@
 // Everything the program takes from the operating system comes through this interface:
 // QtPlatform is the real one, tests use a recording double.
 
+#include "platform/Program.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -12,9 +14,6 @@
 class QWidget;
 
 namespace vellora {
-
-// The title of every message box that has none of its own.
-inline const QString kProgramTitle = QStringLiteral("Vellora");
 
 enum class MessageIcon { Information, Stop };
 enum class MessageButtons { Ok, YesNo };

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -14,15 +15,12 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace vellora {
 
-QtPlatform::QtPlatform()
-    : random_(static_cast<std::mt19937_64::result_type>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() = default;
 
@@ -68,7 +66,7 @@ QLocale QtPlatform::userLocale() const {
 }
 
 double QtPlatform::randomNumber() {
-    return std::generate_canonical<double, 53>(random_);
+    return QRandomGenerator::global()->generateDouble();
 }
 
 void QtPlatform::keepAboveOthers(QWidget *window) {

@@ -75,7 +75,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     , platform_(platform) {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowTitle(ProgramCaption());
     setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
@@ -86,7 +86,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     picture->setAccessibleName(QStringLiteral("Vellora"));
 
     QLabel *title =
-        MakeText(QStringLiteral("Label1"), QStringLiteral("Vellora v1.20"), TitleFont(), this);
+        MakeText(QStringLiteral("Label1"), ProgramCaption(), TitleFont(), this);
     title->setWordWrap(false);
     Label2_ = MakeText(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
     FixTextColour(Label2_, QColor(0, 0, 128));
