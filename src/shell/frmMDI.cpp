@@ -21,19 +21,12 @@ namespace vellora {
 frmMDI::frmMDI(Platform &platform)
     : platform_(platform) {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowTitle(ProgramCaption());
     setWindowIcon(SuiteWindowIcon());
 
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuSep1");
-    menu.secondSeparator = QStringLiteral("mnuSep2");
-    menu.updateCaption = QStringLiteral("Check for Software &Update");
-    menu.makeMoneyName = QStringLiteral("mkmoney");
-    menu.makeMoneyEnabled = false; // switched off in this window's design
     menuBars_ = new QStackedWidget(this);
     menuBars_->setObjectName(QStringLiteral("menuBars"));
-    menu_ = new SharedMenuBar(menu, platform_, this);
+    menu_ = new SharedMenuBar(MenuDesign(MenuRow::MainWindow), platform_, this);
     menuBars_->addWidget(menu_);
     setMenuWidget(menuBars_);
     connect(menu_->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
