@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
+    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip)
     packages+=(faketime locales)
     # Installing and packaging checks.
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
