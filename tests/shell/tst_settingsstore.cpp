@@ -20,7 +20,9 @@ public:
         if (geteuid() != 0)
             return;
         constexpr uid_t kNobody = 65534;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System,
+        // Without NoDotAndDotDot the ".." of the folder would hand its parent (/tmp) to nobody.
+        QDirIterator it(folder,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         bool owned = lchown(QFile::encodeName(folder).constData(), kNobody, kNobody) == 0;
         while (it.hasNext())
