@@ -10,7 +10,7 @@
 # Usage: single_instance_fallback_test.sh <program>
 set -uo pipefail
 program=$1
-work=$(mktemp -d)
+work=$(mktemp -d /tmp/vellora-fallback.XXXXXX) # /tmp: a folder nobody can reach
 chmod 755 "$work"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_CACHE_HOME
 
