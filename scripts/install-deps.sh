@@ -9,7 +9,7 @@ packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-co
 # Qt's own texts (message box buttons, the text boxes' menu) in the user's language.
 packages+=(qt6-translations-l10n)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
+    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip)
     packages+=(faketime locales)
     # Installing and packaging checks.
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
