@@ -145,6 +145,9 @@ QWidget *frmMDI::buildStrips() {
     mdiArea_->setFrameShape(QFrame::NoFrame);
     // The child area takes what the strips leave, down to nothing under the launcher panel.
     mdiArea_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // Where a desktop panel leaves less than a calculator window needs, the rest is scrolled to.
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     auto *coBrand = MakeStrip(QStringLiteral("PicCoBrand"), 735, kStripColour, frame);
     buildBottomStrip(coBrand);
