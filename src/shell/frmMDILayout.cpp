@@ -15,7 +15,7 @@
 #include <algorithm>
 
 // How frmMDI is put together: its four strips, the launcher buttons, the launcher panel's texts,
-// and where load puts them on the screen.
+// and where they stand on the window's width, from load on and whenever it changes.
 
 namespace vellora {
 
