@@ -9,7 +9,7 @@ packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-co
 # Qt's own texts (message box buttons, the text boxes' menu) in the user's language.
 packages+=(qt6-translations-l10n)
 if [[ "${1:-run}" == test ]]; then
-    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl)
+    packages+=(xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip)
     packages+=(faketime locales)
     # Installing and packaging checks.
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
@@ -17,6 +17,9 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(pkg-config libxcb1-dev)
     # The README's benchmark example counts instructions with Valgrind.
     packages+=(valgrind)
+    # Screens of other sizes under Wayland too: a headless compositor and Qt's Wayland plugin;
+    # the program is gone through by the accessibility bus, where no input can be faked.
+    packages+=(weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi)
 fi
 
 missing=()
@@ -31,8 +34,9 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing Debian packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y -q \
+        --no-install-recommends "${missing[@]}"
 fi
 
 # The tests start the program under these regional settings.

@@ -65,7 +65,7 @@ Platform &CalculatorWindow::platform() const {
 
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
-    const double left = (mdi_.screenWidthTwips() - width() * kTwipsPerPixel) / 2;
+    const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
     setProperty("leftTwips", left);
 }

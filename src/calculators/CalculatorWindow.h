@@ -29,7 +29,7 @@ public:
     CalculatorForm form() const { return form_; }
     SharedMenuBar *menu() const { return menu_.data(); }
 
-    // Left edge at (screen width - window width) / 2, top edge at the top of the child area.
+    // Centred on the main window's width (maximised, the screen's), at the top of the child area.
     void placeOnLoad();
 
 signals:

@@ -54,22 +54,24 @@ QString DateText(Platform &platform, QDate date) {
 }
 
 // Reads a date written in the user's short date format. A two-digit year is taken as the year
-// nearest today (within fifty years), where Qt would put it in the 1900s. The day and month are
-// read in the Julian calendar, where every fourth year is a leap year, so that "2/29/00" reads
-// before its century is known; the date is then built from those parts.
+// nearest today (within fifty years), where Qt would put it in the 1900s. The day and month of
+// such a year are read in the Julian calendar, where every fourth year is a leap year, so that
+// "2/29/00" reads before its century is known; the date is then built from those parts. A full
+// year is read as it stands: in the Julian calendar Qt's reader would refuse the last ten weeks
+// of 9999, which lie beyond its own last day once converted.
 std::optional<QDate> ReadDateText(Platform &platform, const QString &text) {
     const QLocale locale = platform.userLocale();
     const QString format = platform.shortDateFormat();
-    const QCalendar julian(QCalendar::System::Julian);
-    const QDate read = locale.toDate(WithPlainDigits(locale, text), format, julian);
+    const bool twoDigitYear = HasTwoDigitYear(format);
+    const QCalendar calendar = twoDigitYear ? QCalendar(QCalendar::System::Julian) : QCalendar();
+    const QDate read = locale.toDate(WithPlainDigits(locale, text), format, calendar);
     if (!read.isValid())
         return std::nullopt;
-    const QCalendar::YearMonthDay parts = julian.partsFromDate(read);
-    int year = parts.year;
-    if (HasTwoDigitYear(format)) {
-        const int earliest = platform.today().year() - 50;
-        year = earliest + ((year - earliest) % 100 + 100) % 100;
-    }
+    if (!twoDigitYear)
+        return read;
+    const QCalendar::YearMonthDay parts = calendar.partsFromDate(read);
+    const int earliest = platform.today().year() - 50;
+    const int year = earliest + ((parts.year - earliest) % 100 + 100) % 100;
     const QDate date(year, parts.month, parts.day);
     if (!date.isValid())
         return std::nullopt;

@@ -33,7 +33,7 @@ QString WebLinkAddress(WebLink link) {
 }
 
 void OpenWebLink(Platform &platform, WebLink link) {
-    platform.openAddress(WebLinkAddress(link));
+    platform.openAddress(WebLinkAddress(link)); // a page that does not open is not reported
 }
 
 } // namespace vellora

@@ -15,6 +15,10 @@ class QWidget;
 
 namespace vellora {
 
+// The most a settings file of this program holds: its one section and a date, however the
+// user's regional settings write it, take well under a hundred bytes.
+inline constexpr qint64 kMaxSettingsFileSize = 4096;
+
 enum class MessageIcon { Information, Stop };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
@@ -27,8 +31,9 @@ public:
     virtual MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                                       MessageButtons buttons, const QString &title = {}) = 0;
 
-    // Hands the address to the default browser and returns at once; failures are not reported.
-    virtual void openAddress(const QString &address) = 0;
+    // Hands the address to the default browser and returns at once, without waiting for the
+    // page. False when no browser could be started with it, or the address was refused.
+    virtual bool openAddress(const QString &address) = 0;
 
     // Width of the whole screen, in device-independent pixels.
     virtual int screenWidth() const = 0;
@@ -47,6 +52,9 @@ public:
 
     // The per-user settings area: values kept by application, section and name.
     // An absent value reads as the empty text; a store that cannot be read gives nothing.
+    // Where the area is a file, one larger than kMaxSettingsFileSize or holding anything but
+    // the application's own values is not this program's: it reads as empty, and the next write
+    // moves it aside (to the same name with ".bad" added) and starts a new file.
     virtual std::optional<QString>
     readSettingValue(const QString &application, const QString &section, const QString &name) = 0;
     // Whether the value was stored.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -43,9 +45,10 @@ MessageAnswer QtPlatform::showMessage(QWidget *parent, const QString &text, Mess
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void QtPlatform::openAddress(const QString &address) {
-    // The browser is started detached; whether it came up is not our business.
-    QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+bool QtPlatform::openAddress(const QString &address) {
+    // The browser is started detached: false means it could not be started at all (none found,
+    // or the address too long for its command line), not that the page failed to load.
+    return QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
 }
 
 int QtPlatform::screenWidth() const {
@@ -121,16 +124,64 @@ public:
     }
 };
 
+// Whether the settings file is something other than this program's own: larger than any it
+// writes, or holding anything but values of its one section, as QSettings writes them. Such a
+// file is never handed to QSettings, which would take as long as it needs to read a large one
+// (holding up start-up) and would merge its content into the next write: it reads as empty and
+// is moved aside by the next write. A file that cannot be opened is left to QSettings to report.
+bool IsForeignSettingsFile(const QString &application, const QString &section) {
+    const QString path = SettingsFilePath(application);
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.read(kMaxSettingsFileSize + 1);
+    if (content.size() > kMaxSettingsFileSize)
+        return true;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(content);
+    if (utf8.hasError())
+        return true;
+    // Blank lines and comments anywhere; the section's header; then its "name=value" lines.
+    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
+    bool inSection = false;
+    for (const QString &untrimmed : text.split(QLatin1Char('\n'))) {
+        const QString line = untrimmed.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
+            continue;
+        if (line.startsWith(QLatin1Char('['))) {
+            if (line != header)
+                return true;
+            inSection = true;
+        } else if (!inSection || line.indexOf(QLatin1Char('=')) <= 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Moves a foreign settings file to the same name with ".bad" added, in place of an earlier one,
+// so that what it held can still be looked at. Whether the way is now clear for a new file.
+bool SetAsideSettingsFile(const QString &application) {
+    const QString file = SettingsFilePath(application);
+    const QString aside = file + ".bad";
+    if (QFileInfo::exists(aside) && !QFile::remove(aside))
+        return false;
+    return QFile::rename(file, aside);
+}
+
 } // namespace
 
 std::optional<QString> QtPlatform::readSettingValue(const QString &application,
                                                     const QString &section, const QString &name) {
     if (!StoreIsUsable(application, false))
         return std::nullopt;
+    if (IsForeignSettingsFile(application, section))
+        return QString();
     UserSettings settings(application);
     const QVariant value = settings.value(section + QLatin1Char('/') + name);
-    // A file that is no settings file at all (FormatError) reads as empty, so that the next
-    // write replaces it; one that cannot be read at all is reported.
+    // A file that cannot be read at all is reported.
     if (settings.status() == QSettings::AccessError)
         return std::nullopt;
     return value.toString();
@@ -140,6 +191,8 @@ bool QtPlatform::writeSettingValue(const QString &application, const QString &se
                                    const QString &name, const QString &value) {
     if (!StoreIsUsable(application, true))
         return false;
+    if (IsForeignSettingsFile(application, section) && !SetAsideSettingsFile(application))
+        return false; // what cannot be moved aside is not written over either
     UserSettings settings(application);
     settings.setValue(section + QLatin1Char('/') + name, value);
     settings.sync();
@@ -147,24 +200,38 @@ bool QtPlatform::writeSettingValue(const QString &application, const QString &se
 }
 
 bool QtPlatform::earlierCopyRunning() {
-    // The claim is a lock file in the user's own runtime folder, so copies run by other users
-    // do not count. A lock left behind by a copy that died is taken over: QLockFile sees that
-    // its process is gone. A live holder always wins, however old its lock.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    QDir().mkpath(folder);
+    // The claim is a lock file in a folder private to the user, so copies run by other users do
+    // not count: the runtime folder, or, where that cannot hold the lock (not writable, a
+    // read-only mount), the user's cache folder. A lock left behind by a copy that died is taken
+    // over: QLockFile sees that its process is gone. A live holder always wins, however old its
+    // lock.
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     const QString name = QCoreApplication::applicationName().isEmpty()
                              ? QStringLiteral("vellora")
                              : QCoreApplication::applicationName();
-    instanceLock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + ".lock");
-    instanceLock_->setStaleLockTime(0);
-    if (instanceLock_->tryLock(0))
-        return false;
-    const bool heldByOther = instanceLock_->error() == QLockFile::LockFailedError;
-    instanceLock_.reset();
-    // A folder we cannot write to must not keep the user out of the program.
-    return heldByOther;
+    // Every copy tries the places in the same order, so two copies that meet in a place find
+    // each other there, and one that finds the runtime folder unusable moves on as its twin does.
+    const QString places[] = {runtime,
+                              cache.isEmpty() ? QString() : cache + QLatin1Char('/') + name};
+    for (const QString &folder : places) {
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            continue;
+        if (folder != runtime)
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        instanceLock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + ".lock");
+        instanceLock_->setStaleLockTime(0);
+        if (instanceLock_->tryLock(0))
+            return false;
+        const bool heldByOther = instanceLock_->error() == QLockFile::LockFailedError;
+        instanceLock_.reset();
+        if (heldByOther)
+            return true;
+    }
+    // No folder can hold the lock: that must not keep the user out of the program.
+    return false;
 }
 
 void QtPlatform::endProcess() {

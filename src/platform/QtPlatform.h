@@ -15,7 +15,7 @@ public:
 
     MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                               MessageButtons buttons, const QString &title) override;
-    void openAddress(const QString &address) override;
+    bool openAddress(const QString &address) override;
     int screenWidth() const override;
     QDate today() const override;
     QString shortDateFormat() const override;

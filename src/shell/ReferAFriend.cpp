@@ -9,16 +9,20 @@ namespace vellora {
 const ReferralFieldDesign &DesignOf(ReferralField field) {
     static const ReferralFieldDesign kDesigns[kReferralFieldCount] = {
         {QStringLiteral("txtName"), QStringLiteral("Your Name"),
-         QStringLiteral("Please Enter Your Name"), QStringLiteral("Your name")},
+         QStringLiteral("Please Enter Your Name"), QStringLiteral("Your name"),
+         kReferralNameLength},
         {QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email"), QStringLiteral("Your e-mail address")},
+         QStringLiteral("Please Enter Your Email"), QStringLiteral("Your e-mail address"),
+         kReferralEmailLength},
         {QStringLiteral("txtMessage"), QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message"), QStringLiteral("Your message")},
+         QStringLiteral("Please Enter Your Message"), QStringLiteral("Your message"),
+         kReferralMessageLength},
         {QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name"), QStringLiteral("Friend's name")},
+         QStringLiteral("Please Enter Your Friend's Name"), QStringLiteral("Friend's name"),
+         kReferralNameLength},
         {QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
          QStringLiteral("Please Enter Your Friend's Email"),
-         QStringLiteral("Friend's e-mail address")},
+         QStringLiteral("Friend's e-mail address"), kReferralEmailLength},
     };
     return kDesigns[static_cast<std::size_t>(field)];
 }

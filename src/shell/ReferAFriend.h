@@ -20,8 +20,19 @@ struct ReferralFieldDesign {
     QString placeholder;    // stands in the box while nothing is typed there
     QString emptyMessage;   // refuses the form while the box is empty or holds its placeholder
     QString accessibleName; // what a screen reader calls the box
+    int maxLength;          // the most characters the box takes
 };
 const ReferralFieldDesign &DesignOf(ReferralField field);
+
+// The most characters each box takes. Escaped, a character takes up to nine (three bytes of
+// UTF-8, each as %XX), so with every box full of such characters the whole address stays under
+// 25,000 characters: well inside the 32,767 of a Windows command line and a fifth of the 128 KiB
+// Linux allows one argument, through which the address reaches the browser. An e-mail address
+// has at most 254 characters; a name needs far fewer than 100; a message of 2,000 characters is
+// a long letter.
+inline constexpr int kReferralNameLength = 100;
+inline constexpr int kReferralEmailLength = 254;
+inline constexpr int kReferralMessageLength = 2000;
 
 // The five values as taken from the boxes, trimmed.
 struct Referral {

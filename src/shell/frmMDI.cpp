@@ -48,6 +48,7 @@ frmMDI::~frmMDI() {
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : mdiArea_->subWindowList())
         disconnect(window, nullptr, this, nullptr);
+    strips_->removeEventFilter(this);
     Picture6_->removeEventFilter(this);
     picMain_->removeEventFilter(this);
     for (QLabel *label : lblCaption_)
@@ -59,6 +60,12 @@ frmMDI::~frmMDI() {
 
 double frmMDI::screenWidthTwips() const {
     return platform_.screenWidth() * kTwipsPerPixel;
+}
+
+double frmMDI::layoutWidthTwips() const {
+    if (!isVisible())
+        return screenWidthTwips();
+    return strips_->width() * kTwipsPerPixel;
 }
 
 void frmMDI::registerCalculator(int index, Launcher launcher) {
@@ -212,6 +219,11 @@ void frmMDI::mnuExit_Click() {
 bool frmMDI::eventFilter(QObject *watched, QEvent *event) {
     const bool release = event->type() == QEvent::MouseButtonRelease &&
                          static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+    if (watched == strips_) {
+        if (event->type() == QEvent::Resize)
+            placeOnWidth();
+        return false;
+    }
     if (watched == Picture6_) {
         if (release)
             Picture6_Click();

@@ -61,6 +61,9 @@ public:
     Platform &platform() const { return platform_; }
     // The whole screen's width, in twips.
     double screenWidthTwips() const;
+    // The width the strips and the calculator windows are centred on, in twips: the window's
+    // own once it is on screen (maximised, the screen's), the screen's before.
+    double layoutWidthTwips() const;
 
     // What a launcher button (and its text on the launcher panel) opens: a fresh input window.
     using Launcher = std::function<CalculatorWindow *()>;
@@ -111,6 +114,7 @@ protected:
 
 private:
     void MDIForm_Load();
+    void placeOnWidth();
     void MDIForm_Unload();
     void adoptForm(CalculatorWindow *window);
     void showCurrentMenuBar();
@@ -134,6 +138,7 @@ private:
     SharedMenuBar *menu_ = nullptr;
     QShortcut *exitShortcut_ = nullptr;
     QMetaObject::Connection focusWatch_;
+    QWidget *strips_ = nullptr;
     QWidget *Picture6_ = nullptr;
     LinkLabel *lblOrvantixBanner_ = nullptr;
     QWidget *picButtonContainer_ = nullptr;

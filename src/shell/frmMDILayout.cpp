@@ -12,8 +12,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // How frmMDI is put together: its four strips, the launcher buttons, the launcher panel's texts,
-// and where load puts them on the screen.
+// and where they stand on the window's width, from load on and whenever it changes.
 
 namespace vellora {
 
@@ -68,13 +70,33 @@ constexpr double kBannerWidth = 9480;
 constexpr double kButtonContainerWidth = 11655;
 constexpr double kExitButtonWidth = 1335;
 
-QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
-                   QWidget *parent) {
-    auto *strip = new QWidget(parent);
+constexpr double kLauncherPanelHeight = 8400;
+// Below the last text the launcher panel keeps the margin the first one has above it.
+constexpr double kLauncherPanelMargin = 240;
+
+// The launcher panel is as high as designed where the screen has room, and gives way down to
+// its texts where it has not (768-line screens), so that the bottom strip stays in sight.
+class LauncherPanel : public QWidget {
+public:
+    explicit LauncherPanel(QWidget *parent)
+        : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+        setMaximumHeight(TwipsToPixels(kLauncherPanelHeight));
+    }
+    QSize sizeHint() const override { return {0, TwipsToPixels(kLauncherPanelHeight)}; }
+};
+
+QWidget *MakeStrip(QWidget *strip, const QString &name, const QColor &background) {
     strip->setObjectName(name);
-    strip->setFixedHeight(TwipsToPixels(heightTwips));
     if (background.isValid())
         FixFace(strip, background);
+    return strip;
+}
+
+QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
+                   QWidget *parent) {
+    QWidget *strip = MakeStrip(new QWidget(parent), name, background);
+    strip->setFixedHeight(TwipsToPixels(heightTwips));
     return strip;
 }
 
@@ -98,6 +120,10 @@ int frmMDI::CalculatorOfCaption(int captionIndex) {
 
 QWidget *frmMDI::buildStrips() {
     auto *frame = new QWidget(this);
+    strips_ = frame;
+    // As narrow as the launcher buttons allow, since everything is centred on this width.
+    frame->setMinimumWidth(TwipsToPixels(kButtonContainerWidth));
+    frame->installEventFilter(this);
     auto *strips = new QVBoxLayout(frame);
     strips->setContentsMargins(0, 0, 0, 0);
     strips->setSpacing(0);
@@ -106,13 +132,18 @@ QWidget *frmMDI::buildStrips() {
     buildBannerStrip(Picture6_);
     auto *picture1 = MakeStrip(QStringLiteral("Picture1"), 900, QColor(), frame);
     buildButtonStrip(picture1);
-    picMain_ = MakeStrip(QStringLiteral("picMain"), 8400, Qt::black, frame);
+    picMain_ = MakeStrip(new LauncherPanel(frame), QStringLiteral("picMain"), Qt::black);
     buildLauncherPanel(picMain_);
 
     mdiArea_ = new QMdiArea(frame);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setBackground(Qt::black);
     mdiArea_->setFrameShape(QFrame::NoFrame);
+    // The child area takes what the strips leave, down to nothing under the launcher panel.
+    mdiArea_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // Where a desktop panel leaves less than a calculator window needs, the rest is scrolled to.
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     auto *coBrand = MakeStrip(QStringLiteral("PicCoBrand"), 735, kStripColour, frame);
     buildBottomStrip(coBrand);
@@ -163,6 +194,7 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
 void frmMDI::buildLauncherPanel(QWidget *panel) {
     panel->setMouseTracking(true);
     panel->installEventFilter(this);
+    double textsBottom = 0;
     for (const CaptionDesign &design : kCaptions) {
         const QString caption = QString::fromUtf8(design.caption);
         const bool clickable = CalculatorOfCaption(design.index) >= 0;
@@ -186,7 +218,9 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
         PlaceTwips(label, kCaptionDesignLeft[design.index], design.top, design.width,
                    design.height);
         lblCaption_[static_cast<std::size_t>(design.index)] = label;
+        textsBottom = std::max(textsBottom, design.top + design.height);
     }
+    panel->setMinimumHeight(TwipsToPixels(textsBottom + kLauncherPanelMargin));
 }
 
 void frmMDI::buildBottomStrip(QWidget *strip) {
@@ -214,8 +248,13 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
 }
 
 void frmMDI::MDIForm_Load() {
-    // Centred on the whole screen, not the client area; halves are kept as they come.
-    const double screen = screenWidthTwips();
+    placeOnWidth();
+}
+
+// Centred on the window's own width, again whenever it changes; halves are kept as they come.
+// Maximised, the window is as wide as the screen, and everything stands where it was designed.
+void frmMDI::placeOnWidth() {
+    const double screen = layoutWidthTwips();
     auto centre = [screen](QWidget *widget, double width) {
         PlaceTwips(widget, (screen - width) / 2, widget->y() * kTwipsPerPixel, width,
                    widget->height() * kTwipsPerPixel);

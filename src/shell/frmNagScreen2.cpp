@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -28,6 +30,9 @@ namespace vellora {
 namespace {
 
 constexpr int kWindowWidth = 560;
+
+const QString kBrowserFailedMessage =
+    QStringLiteral("The refer-a-friend page could not be opened in your web browser");
 
 QFont TitleFont() {
     QFont font;
@@ -52,6 +57,29 @@ QPushButton *MakeButton(const QString &name, const QString &caption, QWidget *pa
     button->setFont(VerdanaFont(8.25));
     button->setAutoDefault(true); // Enter presses the button that has the focus
     return button;
+}
+
+// Keeps the box to the given number of characters as a line edit's maximum length does: what is
+// typed or pasted beyond it is cut from the end of the insertion, and the text after the cursor
+// stays. A pair of surrogates is cut as one character.
+void LimitLength(QPlainTextEdit *box, int limit) {
+    QTextDocument *document = box->document();
+    QObject::connect(document, &QTextDocument::contentsChange, box,
+                     [document, limit](int position, int, int added) {
+                         const int length = document->characterCount() - 1;
+                         const int excess = length - limit;
+                         if (excess <= 0 || added <= 0)
+                             return;
+                         // What a replaced document adds counts its closing paragraph too.
+                         const int end = std::min(position + added, length);
+                         int start = std::max(position, end - excess);
+                         if (start > 0 && document->characterAt(start - 1).isHighSurrogate())
+                             --start;
+                         QTextCursor cut(document);
+                         cut.setPosition(start);
+                         cut.setPosition(end, QTextCursor::KeepAnchor);
+                         cut.removeSelectedText();
+                     });
 }
 
 } // namespace
@@ -128,9 +156,12 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
             message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             message->setTabChangesFocus(true);
             message->setFixedHeight(QFontMetrics(message->font()).lineSpacing() * 4 + 12);
+            LimitLength(message, design.maxLength);
             box = message;
         } else {
-            box = new QLineEdit(design.placeholder, frame2);
+            auto *line = new QLineEdit(design.placeholder, frame2);
+            line->setMaxLength(design.maxLength);
+            box = line;
         }
         box->setObjectName(design.box);
         box->setFont(VerdanaFont(8.25, false));
@@ -247,8 +278,10 @@ void frmNagScreen2::cmdSubmit_Click() {
         platform_.showMessage(this, refusal, MessageIcon::Stop, MessageButtons::Ok);
         return;
     }
-    // The page does the sending; the form stays as it is, ready to go again.
-    platform_.openAddress(ReferAFriendAddress(referral));
+    // The page does the sending; the form stays as it is, ready to go again. A browser that
+    // cannot be started would otherwise lose the referral without a word.
+    if (!platform_.openAddress(ReferAFriendAddress(referral)))
+        platform_.showMessage(this, kBrowserFailedMessage, MessageIcon::Stop, MessageButtons::Ok);
 }
 
 void frmNagScreen2::txtBox_GotFocus(ReferralField field) {

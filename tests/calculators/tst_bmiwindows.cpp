@@ -157,7 +157,7 @@ void BmiWindowsTest::opensFreshFromLauncher() {
     QCOMPARE(window->windowTitle(), QStringLiteral("QV Body Mass Index"));
     QVERIFY(!main->launcherPanel()->isVisible());
     QCOMPARE(window->y(), 0);
-    const double left = (platform.screenWidthPixels * 15.0 - window->width() * 15.0) / 2;
+    const double left = (main->width() * 15.0 - window->width() * 15.0) / 2;
     QCOMPARE(window->property("leftTwips").toDouble(), left);
     QCOMPARE(window->x(), qRound(left / 15));
     QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));

@@ -109,7 +109,7 @@ void IbwWindowsTest::opensWithPresets() {
     QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
     QCOMPARE(window->y(), 0);
     QCOMPARE(window->property("leftTwips").toDouble(),
-             (platform.screenWidthPixels - window->width()) * 15.0 / 2);
+             (main->width() - window->width()) * 15.0 / 2);
 
     QCOMPARE(picks(), kPresets);
     auto *gender = in<QComboBox>(window, "cmbGender");

@@ -222,7 +222,7 @@ void WhrFrameWindowsTest::opensFresh() {
     QVERIFY(!main->launcherPanel()->isVisible());
     QCOMPARE(opened->y(), 0);
     QCOMPARE(opened->property("leftTwips").toDouble(),
-             (platform.screenWidthPixels - opened->width()) * 15.0 / 2);
+             (main->width() - opened->width()) * 15.0 / 2);
     QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(opened->menu()));
 
     // Two panels in one place, the input one in front, with room for all it holds.

@@ -74,6 +74,13 @@ void UpdateReminderTest::decides_data() {
     row("15 days ahead, next century", us, QDate(2099, 12, 25), 15, true, true);
     row("leap day 2000, 14 days ago", us, QDate(2000, 3, 14), -14, true, false);
     row("leap day 2000, 15 days ago", us, QDate(2000, 3, 15), -15, true, true);
+    // A date stored while the clock stood late in 9999, whatever the year's digits.
+    for (const char *name : {"ja_JP", "ar_EG", "en_GB", "en_US"}) {
+        const QLocale locale(name);
+        QTest::newRow(qPrintable(QStringLiteral("%1 late 9999").arg(name)))
+            << locale.name() << today << ShortDate(locale, QDate(9999, 12, 20)) << true << false
+            << true << ShortDate(locale, today);
+    }
 
     QTest::newRow("not a date: left as it was")
         << "en_US" << today << "soon" << true << true << false << "soon";

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QtTest>
 
 using namespace vellora;
@@ -68,6 +69,10 @@ private slots:
     void submitChecksInOrder();
     void addressCarriesExactlyWhatWasTyped_data();
     void addressCarriesExactlyWhatWasTyped();
+    void boxesTakeAtMostTheirLength_data();
+    void boxesTakeAtMostTheirLength();
+    void fullFormStaysWithinWhatBrowsersTake();
+    void browserThatCannotStartIsReported();
     void linksOpenTheirPages_data();
     void linksOpenTheirPages();
     void bothExitsEndTheProgram_data();
@@ -337,10 +342,88 @@ void ExitWindowTest::addressCarriesExactlyWhatWasTyped() {
     QVERIFY(QUrl(address, QUrl::StrictMode).isValid());
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("http", &recorder, "open");
-    QtPlatform().openAddress(address);
+    QVERIFY(QtPlatform().openAddress(address));
     QDesktopServices::unsetUrlHandler("http");
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(QString::fromLatin1(recorder.urls[0].toEncoded()), address);
+}
+
+void ExitWindowTest::boxesTakeAtMostTheirLength_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("pasted");
+    const QString chinese(15000, QChar(0x4E2D));
+    // One character before the pairs puts the cut between the halves of a pair.
+    const QString emoji = QChar(0x4E2D) + QString::fromUcs4(U"\U0001F600").repeated(7500);
+    QTest::newRow("name") << "txtName" << 100 << chinese;
+    QTest::newRow("e-mail") << "txtEmail" << 254 << chinese;
+    QTest::newRow("message") << "txtMessage" << 2000 << chinese;
+    QTest::newRow("message, a pair of surrogates at the cut") << "txtMessage" << 2000 << emoji;
+    QTest::newRow("friend's name") << "txtFriendName" << 100 << chinese;
+    QTest::newRow("friend's e-mail") << "txtFriendEmail" << 254 << chinese;
+}
+
+// Pasted between two letters, an over-long text is cut at the box's length from its end, the
+// letter after it stays, and a key typed into the full box is refused.
+void ExitWindowTest::boxesTakeAtMostTheirLength() {
+    QFETCH(QString, name);
+    QFETCH(int, limit);
+    QFETCH(QString, pasted);
+    box(name)->setFocus(Qt::TabFocusReason);
+    setText(name, "ab");
+    QString kept = pasted.left(limit - 2);
+    if (kept.back().isHighSurrogate())
+        kept.chop(1);
+    if (auto *line = qobject_cast<QLineEdit *>(box(name))) {
+        line->setCursorPosition(1);
+        line->insert(pasted);
+    } else {
+        auto *message = qobject_cast<QPlainTextEdit *>(box(name));
+        QTextCursor cursor = message->textCursor();
+        cursor.setPosition(1);
+        message->setTextCursor(cursor);
+        message->insertPlainText(pasted);
+    }
+    QCOMPARE(text(name), "a" + kept + "b");
+    QTest::keyClick(box(name), Qt::Key_X); // a box one short of full, after a pair, takes it
+    QCOMPARE(text(name), "a" + kept + (kept.size() + 2 < limit ? "x" : "") + "b");
+}
+
+// Every box full of characters that take the most room once escaped: the address still reaches
+// the browser whole, far below the 32,767 characters of a Windows command line.
+void ExitWindowTest::fullFormStaysWithinWhatBrowsersTake() {
+    const QChar wide(0x4E2D); // three bytes of UTF-8, nine characters escaped
+    const QStringList values{QString(100, wide), QString(250, wide) + "@x.y", QString(2000, wide),
+                             QString(100, wide), QString(250, wide) + "@y.z"};
+    for (int index = 0; index < kBoxes.size(); ++index) {
+        setText(kBoxes[index], values[index] + values[index]);
+        QCOMPARE(text(kBoxes[index]).size(), values[index].size());
+    }
+    fill(values);
+    Click(window, "cmdSubmit");
+    QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(platform.openedAddresses.size(), 1);
+    const QString address = platform.openedAddresses[0];
+    QVERIFY2(address.size() < 25000, qPrintable(QString::number(address.size())));
+    const auto pairs = FormDecode(address.section('?', 1));
+    for (int index = 0; index < kBoxes.size(); ++index)
+        QCOMPARE(pairs[index].second, values[index]);
+}
+
+void ExitWindowTest::browserThatCannotStartIsReported() {
+    platform.browserStarts = false;
+    const QStringList values{"Ann", "ann@x.org", "Hi", "Bob", "bob@y.org"};
+    fill(values);
+    Click(window, "cmdSubmit");
+    QCOMPARE(platform.openedAddresses.size(), 1);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages[0].text,
+             "The refer-a-friend page could not be opened in your web browser");
+    QCOMPARE(platform.messages[0].icon, MessageIcon::Stop);
+    QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(platform.messages[0].title, QStringLiteral("Vellora"));
+    QVERIFY(window->isVisible());
+    QCOMPARE(texts(), values);
 }
 
 void ExitWindowTest::linksOpenTheirPages_data() {

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using namespace vellora;
@@ -32,8 +33,10 @@ private slots:
     void cleanup();
 
     void showsMaximisedWithLauncherPanel();
-    void centresOnScreenWidth_data();
-    void centresOnScreenWidth();
+    void centresOnItsOwnWidth_data();
+    void centresOnItsOwnWidth();
+    void fitsShortWindows_data();
+    void fitsShortWindows();
     void opensItsWebLink_data();
     void opensItsWebLink();
     void makeMoneyIsGreyedOutButOpensFullyBranded();
@@ -76,26 +79,28 @@ void MainWindowTest::showsMaximisedWithLauncherPanel() {
     QVERIFY(main->findChild<QMdiArea *>()->subWindowList().isEmpty());
     for (int index = 0; index < 7; ++index)
         QVERIFY(caption(index)->isVisible());
-    QCOMPARE(main->launcherPanel()->height(), 560);
-    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Picture6"))->height(), 37);
-    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Picture1"))->height(), 60);
-    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("PicCoBrand"))->height(), 49);
 }
 
-void MainWindowTest::centresOnScreenWidth_data() {
-    QTest::addColumn<int>("screenPixels");
+// The window restored to a given width: everything is centred on that width, and follows it.
+void MainWindowTest::centresOnItsOwnWidth_data() {
+    QTest::addColumn<int>("windowPixels");
     QTest::newRow("1920") << 1920;
     QTest::newRow("1366") << 1366;
     QTest::newRow("1023 (odd)") << 1023;
+    QTest::newRow("1100 on a wider screen") << 1100;
     QTest::newRow("640 (narrower than the buttons)") << 640;
 }
 
-void MainWindowTest::centresOnScreenWidth() {
-    QFETCH(int, screenPixels);
-    platform.screenWidthPixels = screenPixels;
-    main = std::make_unique<frmMDI>(platform);
-    main->show();
-    const double screen = screenPixels * 15.0;
+void MainWindowTest::centresOnItsOwnWidth() {
+    QFETCH(int, windowPixels);
+    platform.screenWidthPixels = 1920;
+    main->showNormal();
+    main->resize(windowPixels, 900);
+    QCoreApplication::processEvents();
+    // No narrower than the launcher buttons, which stay whole inside it.
+    const int width = std::max(windowPixels, 777);
+    QCOMPARE(main->width(), width);
+    const double screen = width * 15.0;
 
     struct Expected {
         const char *name;
@@ -117,17 +122,44 @@ void MainWindowTest::centresOnScreenWidth() {
     // "Welcome to Vellora" is 4005 twips wide: on an even number of pixels its edge falls on
     // a half twip, and the half is kept.
     const double fraction = LeftTwips(caption(0)) - std::floor(LeftTwips(caption(0)));
-    QCOMPARE(fraction, screenPixels % 2 == 0 ? 0.5 : 0.0);
+    QCOMPARE(fraction, width % 2 == 0 ? 0.5 : 0.0);
 
     auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"));
     QCOMPARE(LeftTwips(exit), screen - (1335 + 120));
+    auto *buttons = main->findChild<QWidget *>(QStringLiteral("picButtonContainer"));
+    QVERIFY(main->rect().contains(QRect(buttons->mapTo(main.get(), QPoint()), buttons->size())));
+}
 
-    // Restoring the window to a smaller size keeps the texts where load put them.
-    const QPoint before = caption(4)->pos();
+// Heights of the window's client area: 1080 and 768 screens under a title bar, with and
+// without a desktop panel. The strips keep their heights; the launcher panel gives way down to
+// its texts, and the bottom strip with Exit stays inside the window.
+void MainWindowTest::fitsShortWindows_data() {
+    QTest::addColumn<int>("windowHeight");
+    QTest::newRow("1080 screen") << 1049;
+    QTest::newRow("768 screen") << 730;
+    QTest::newRow("768 screen with a panel") << 690;
+    QTest::newRow("shorter than the texts") << 400;
+}
+
+void MainWindowTest::fitsShortWindows() {
+    QFETCH(int, windowHeight);
     main->showNormal();
-    main->resize(700, 700);
+    main->resize(1024, windowHeight);
     QCoreApplication::processEvents();
-    QCOMPARE(caption(4)->pos(), before);
+    // Below the menu bar, the strips of 37, 60 and 49 pixels and the launcher panel: 560 high
+    // where there is room, never lower than its texts (5430 twips) and their top margin.
+    const int strips = main->menuWidget()->height() + 37 + 60 + 49;
+    QCOMPARE(main->height(), std::max(windowHeight, strips + 378));
+    QCOMPARE(main->launcherPanel()->height(), std::clamp(windowHeight - strips, 378, 560));
+    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Picture6"))->height(), 37);
+    QCOMPARE(main->findChild<QWidget *>(QStringLiteral("Picture1"))->height(), 60);
+    auto *bottom = main->findChild<QWidget *>(QStringLiteral("PicCoBrand"));
+    QCOMPARE(bottom->height(), 49);
+    auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"));
+    QVERIFY(exit->isVisible());
+    QCOMPARE(bottom->mapTo(main.get(), QPoint()).y() + bottom->height(), main->height());
+    // The last text of the launcher panel stays whole.
+    QVERIFY(caption(6)->geometry().bottom() < main->launcherPanel()->height());
 }
 
 void MainWindowTest::opensItsWebLink_data() {

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 #include "shell/SettingsStore.h"
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,7 +20,9 @@ public:
         if (geteuid() != 0)
             return;
         constexpr uid_t kNobody = 65534;
-        QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System,
+        // Without NoDotAndDotDot the ".." of the folder would hand its parent (/tmp) to nobody.
+        QDirIterator it(folder,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
         bool owned = lchown(QFile::encodeName(folder).constData(), kNobody, kNobody) == 0;
         while (it.hasNext())
@@ -63,6 +66,8 @@ private slots:
     void storedFormStaysAsItWas();
     void storedFileShowsNeitherNameNorValue();
     void storedFileKeepsEveryCharacter();
+    void foreignFileIsSetAside_data();
+    void foreignFileIsSetAside();
     void brokenStoreFailsQuietly_data();
     void brokenStoreFailsQuietly();
 
@@ -141,17 +146,76 @@ void SettingsStoreTest::storedFileKeepsEveryCharacter() {
     }
     text += QString::fromUcs4(U"\U00011137");
     QtPlatform platform;
-    QVERIFY(platform.writeSettingValue("every", "Settings", "value", text));
-    // Read from a copy of the file, so that nothing remembered from the write can answer.
     QVERIFY(QDir().mkpath(config_.path() + "/copy"));
-    QVERIFY(QFile::copy(settingsFile("every"), settingsFile("copy")));
-    QCOMPARE(platform.readSettingValue("copy", "Settings", "value"), text);
+    // In pieces that each keep the file within what a settings file of the program may hold.
+    constexpr qsizetype kPiece = 500;
+    for (qsizetype start = 0; start < text.size(); start += kPiece) {
+        const QString piece = text.mid(start, kPiece);
+        QVERIFY(platform.writeSettingValue("every", "Settings", "value", piece));
+        QVERIFY(QFileInfo(settingsFile("every")).size() <= kMaxSettingsFileSize);
+        // Read from a copy of the file, so that nothing remembered from the write can answer.
+        QFile::remove(settingsFile("copy"));
+        QVERIFY(QFile::copy(settingsFile("every"), settingsFile("copy")));
+        QCOMPARE(platform.readSettingValue("copy", "Settings", "value"), piece);
+    }
+}
+
+enum class Foreign { Garbage, LargeGarbage, OtherSection, OwnSectionTooLarge, EarlierSetAside };
+
+void SettingsStoreTest::foreignFileIsSetAside_data() {
+    QTest::addColumn<Foreign>("foreign");
+    QTest::newRow("4 KiB of garbage") << Foreign::Garbage;
+    QTest::newRow("50 MiB of garbage") << Foreign::LargeGarbage;
+    QTest::newRow("settings of another program") << Foreign::OtherSection;
+    QTest::newRow("own section beyond the largest own file") << Foreign::OwnSectionTooLarge;
+    QTest::newRow("an earlier file set aside is replaced") << Foreign::EarlierSetAside;
+}
+
+// A file that is not the program's own reads as empty, at once; the next write moves it aside
+// untouched and leaves a file of nothing but the program's own section and value.
+void SettingsStoreTest::foreignFileIsSetAside() {
+    QFETCH(Foreign, foreign);
+    const QString application = QStringLiteral("foreign%1").arg(int(foreign));
+    const QString file = settingsFile(application);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QByteArray content;
+    for (int i = 0; i < 4096; ++i)
+        content += char((i * 7919 + 13) % 256);
+    switch (foreign) {
+    case Foreign::Garbage:
+        break;
+    case Foreign::LargeGarbage:
+        content = content.repeated(50 * 256);
+        break;
+    case Foreign::OtherSection:
+        content = "[Settings]\nname=kept\n[General]\nname=other\n";
+        break;
+    case Foreign::OwnSectionTooLarge:
+        content = "[Settings]\nname=" + QByteArray(kMaxSettingsFileSize, 'x') + '\n';
+        break;
+    case Foreign::EarlierSetAside:
+        QVERIFY(WriteFile(file + ".bad", "an older file set aside"));
+        break;
+    }
+    QVERIFY(WriteFile(file, content));
+
+    QtPlatform platform;
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(platform.readSettingValue(application, "Settings", "name"), QString());
+    QVERIFY2(timer.elapsed() < 500, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(ReadFile(file), content); // reading changes nothing
+
+    QVERIFY(platform.writeSettingValue(application, "Settings", "name", "new"));
+    QCOMPARE(ReadFile(file), QByteArray("[Settings]\nname=new\n"));
+    QCOMPARE(ReadFile(file + ".bad"), content);
+    QCOMPARE(platform.readSettingValue(application, "Settings", "name"), "new");
 }
 
 enum class Breakage {
     FolderForFile,
     FileForFolder,
-    Garbage,
+    GarbageStuck,
     PipeForFile,
     FolderForLock,
     UnreadableFile,
@@ -163,25 +227,22 @@ void SettingsStoreTest::brokenStoreFailsQuietly_data() {
     QTest::addColumn<Breakage>("breakage");
     QTest::addColumn<QString>("application");
     QTest::addColumn<std::optional<QString>>("read");
-    QTest::addColumn<bool>("written");
     const std::optional<QString> unreadable;
     const std::optional<QString> empty = QString();
     const std::optional<QString> kept = QStringLiteral("kept");
     QTest::newRow("folder where the file should be")
-        << Breakage::FolderForFile << "folderforfile" << unreadable << false;
+        << Breakage::FolderForFile << "folderforfile" << unreadable;
     QTest::newRow("file where the folder should be")
-        << Breakage::FileForFolder << "fileforfolder" << empty << false;
-    QTest::newRow("file of garbage, replaced by the next write")
-        << Breakage::Garbage << "garbage" << empty << true;
+        << Breakage::FileForFolder << "fileforfolder" << empty;
+    QTest::newRow("file of garbage that cannot be set aside")
+        << Breakage::GarbageStuck << "garbagestuck" << empty;
     QTest::newRow("named pipe where the file should be")
-        << Breakage::PipeForFile << "pipeforfile" << unreadable << false;
+        << Breakage::PipeForFile << "pipeforfile" << unreadable;
     QTest::newRow("folder where the lock should be")
-        << Breakage::FolderForLock << "folderforlock" << kept << false;
-    QTest::newRow("unreadable file")
-        << Breakage::UnreadableFile << "unreadable" << unreadable << false;
-    QTest::newRow("read-only file") << Breakage::ReadOnlyFile << "readonlyfile" << kept << false;
-    QTest::newRow("read-only folder")
-        << Breakage::ReadOnlyFolder << "readonlyfolder" << empty << false;
+        << Breakage::FolderForLock << "folderforlock" << kept;
+    QTest::newRow("unreadable file") << Breakage::UnreadableFile << "unreadable" << unreadable;
+    QTest::newRow("read-only file") << Breakage::ReadOnlyFile << "readonlyfile" << kept;
+    QTest::newRow("read-only folder") << Breakage::ReadOnlyFolder << "readonlyfolder" << empty;
 }
 
 // Nothing hangs or crashes; a store that cannot be read says so, one that cannot be written
@@ -190,7 +251,6 @@ void SettingsStoreTest::brokenStoreFailsQuietly() {
     QFETCH(Breakage, breakage);
     QFETCH(QString, application);
     QFETCH(std::optional<QString>, read);
-    QFETCH(bool, written);
 
     const OrdinaryUser user(config_.path());
     const QString folder = config_.path() + '/' + application;
@@ -207,8 +267,8 @@ void SettingsStoreTest::brokenStoreFailsQuietly() {
     case Breakage::FileForFolder:
         QVERIFY(WriteFile(folder, settings));
         break;
-    case Breakage::Garbage:
-        QVERIFY(QDir().mkpath(folder) && WriteFile(file, garbage));
+    case Breakage::GarbageStuck:
+        QVERIFY(QDir().mkpath(file + ".bad/in the way") && WriteFile(file, garbage));
         break;
     case Breakage::PipeForFile:
         QVERIFY(QDir().mkpath(folder) && mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
@@ -239,11 +299,9 @@ void SettingsStoreTest::brokenStoreFailsQuietly() {
 
     QtPlatform platform;
     QCOMPARE(platform.readSettingValue(application, "Settings", "name"), read);
-    QCOMPARE(platform.writeSettingValue(application, "Settings", "name", "new"), written);
-    if (!written && plainFile)
+    QVERIFY(!platform.writeSettingValue(application, "Settings", "name", "new"));
+    if (plainFile)
         QCOMPARE(ReadFile(file), before);
-    if (written)
-        QVERIFY(ReadFile(file).startsWith("[Settings]\nname=new"));
 }
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)

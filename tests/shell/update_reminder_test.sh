@@ -4,7 +4,8 @@
 # the first start and a start 14 days later are silent; 15 days later the question comes before
 # the main window, Yes hands the download page to the browser and No does not; every start ends
 # with the main window. The same under United States, German, Japanese and Egyptian Arabic
-# settings, and with a broken settings store.
+# settings, with a broken settings store, after a date stored in 9999, and with settings files of
+# garbage (4 KiB and 50 MiB), which are set aside and cost start-up no time.
 # Usage: update_reminder_test.sh <program> <download address>
 set -uo pipefail
 program=$1
@@ -163,10 +164,47 @@ chmod 700 "$home/runtime"
 mkdir "$(settings_file)"
 starts_silently 2026-12-20 en_US.UTF-8 "a folder where the settings file should be"
 rmdir "$(settings_file)"
-head -c 4096 /dev/urandom > "$(settings_file)"
-starts_silently 2026-12-20 en_US.UTF-8 "a settings file of garbage"
 printf '[Settings]\nGxudwlrq=vrrq\n' > "$(settings_file)"
 starts_silently 2026-12-20 en_US.UTF-8 "a stored value that is no date"
 check "the value that is no date is left as it was" grep -qx 'Gxudwlrq=vrrq' "$(settings_file)"
+
+# A date stored while the clock stood late in 9999 is long past once the clock is right again.
+home=$work/home-9999
+mkdir -p "$home/runtime"
+chmod 700 "$home/runtime"
+starts_silently 9999-12-20 ja_JP.UTF-8 "clock in 9999"
+asks_then_main 2026-12-20 ja_JP.UTF-8 n "clock right again after 9999"
+
+# Settings files of garbage: the main window comes as soon as without any file, the garbage is
+# set aside untouched, and the date the first start writes is all the new file holds.
+seconds_to_main() { # day: starts the program, waits for its main window, prints the seconds
+    local begin first
+    begin=$(date +%s%N)
+    start "$1" en_US.UTF-8
+    first=$(first_window)
+    [[ $first == M ]] && echo $((($(date +%s%N) - begin) / 1000000)) | sed 's/...$/.&/'
+    stop
+}
+home=$work/home-nofile
+mkdir -p "$home/runtime"
+chmod 700 "$home/runtime"
+plain=$(seconds_to_main 2026-12-20)
+echo "note: the main window came after ${plain:-?} s without a settings file"
+for size in 4096 52428800; do
+    home=$work/home-garbage-$size
+    mkdir -p "$home/runtime" "$(dirname "$(settings_file)")"
+    chmod 700 "$home/runtime"
+    head -c "$size" /dev/urandom > "$work/garbage"
+    cp "$work/garbage" "$(settings_file)"
+    took=$(seconds_to_main 2026-12-20)
+    what="$size bytes of garbage in the settings file"
+    check "$what: the main window comes (after ${took:-no} s), no question" test -n "$took"
+    check "$what: no slower than without a file, give or take a second" \
+        awk -v took="${took:-999}" -v plain="${plain:-0}" 'BEGIN { exit !(took <= 2 * plain + 1) }'
+    check "$what: the new file holds the section and the date alone" \
+        bash -c "[[ \$(wc -l < '$(settings_file)') -eq 2 ]]"
+    check "$what: the new file is scrambled" file_is_scrambled
+    check "$what: the garbage is set aside untouched" cmp -s "$work/garbage" "$(settings_file).bad"
+done
 
 report_checks

@@ -4,7 +4,8 @@
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
-# Starts Xvfb on a free display numbered from $1 to $2, then openbox and a session bus.
+# Starts Xvfb on a free display numbered from $1 to $2, with a screen of $3 (1920x1080 unless
+# given), then openbox and a session bus.
 # Returns non-zero when no display or no window manager could be started. The server keeps
 # going when its last client leaves (-noreset): a server that resets then refuses whoever
 # connects in that moment, be it the window manager after the probe or a program after the
@@ -12,10 +13,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 x_server=
 x_wm=
 start_x_session() {
-    local number
+    local number size=${3:-1920x1080}
     for number in $(shuf -i "$1-$2" -n 20); do
         [[ -e /tmp/.X$number-lock ]] && continue
-        Xvfb ":$number" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+        Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         x_server=$!
         for _ in $(seq 50); do
             xdpyinfo -display ":$number" >/dev/null 2>&1 && break

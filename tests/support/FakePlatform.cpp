@@ -13,8 +13,9 @@ MessageAnswer FakePlatform::showMessage(QWidget *, const QString &text, MessageI
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
 }
 
-void FakePlatform::openAddress(const QString &address) {
+bool FakePlatform::openAddress(const QString &address) {
     openedAddresses.append(address);
+    return browserStarts;
 }
 
 std::optional<QString> FakePlatform::readSettingValue(const QString &application,

@@ -24,7 +24,7 @@ class FakePlatform final : public Platform {
 public:
     MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                               MessageButtons buttons, const QString &title) override;
-    void openAddress(const QString &address) override;
+    bool openAddress(const QString &address) override;
     int screenWidth() const override { return screenWidthPixels; }
     QDate today() const override { return date; }
     QString shortDateFormat() const override { return dateFormat; }
@@ -51,6 +51,7 @@ public:
     bool otherCopyRunning = false;
     bool settingsReadable = true; // false: the store cannot be read
     bool settingsWritable = true; // false: writes are refused and not kept
+    bool browserStarts = true;    // false: every address is refused (and still recorded)
 
     // Record
     QList<ShownMessage> messages;
