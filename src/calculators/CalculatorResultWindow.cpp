@@ -10,12 +10,10 @@
 
 namespace vellora {
 
-CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, CalculatorForm form,
-                                               const QString &caption,
+CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &caption,
                                                CoBrandSpacing coBrandSpacing, double widthTwips,
                                                double heightTwips)
-    : CalculatorWindow(mdi, form, caption, MenuDesign(MenuRow::ResultWindow), widthTwips,
-                       heightTwips) {
+    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::mnuFileBack_Click);
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,

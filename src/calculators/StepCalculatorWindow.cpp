@@ -16,10 +16,10 @@
 
 namespace vellora {
 
-StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                                           double widthTwips, const QString &inputCaption,
+StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
+                                           const QString &inputCaption,
                                            const QString &resultCaption)
-    : CalculatorWindow(mdi, form, caption, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
+    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &StepCalculatorWindow::mnuExit_Click);
 

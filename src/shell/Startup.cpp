@@ -1,6 +1,5 @@
 #include "shell/Startup.h"
 
-#include "calculators/Calculators.h"
 #include "links/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "shell/frmMDI.h"
@@ -43,7 +42,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
+std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &calculators) {
     if (platform.earlierCopyRunning()) {
         platform.showMessage(nullptr, QStringLiteral("Application is already running"),
                              MessageIcon::Information, MessageButtons::Ok);
@@ -53,8 +52,7 @@ std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
 
     UpdateReminder(platform);
 
-    auto main = std::make_unique<frmMDI>(platform);
-    RegisterCalculators(*main);
+    auto main = std::make_unique<frmMDI>(platform, calculators);
     new SessionEndWatch(*main, platform);
     main->show();
     return main;

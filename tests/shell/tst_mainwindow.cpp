@@ -2,6 +2,7 @@
 #include "MenuDriver.h"
 #include "WidgetTest.h"
 
+#include "calculators/Calculators.h"
 #include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
 #include "shell/frmMDI.h"
@@ -62,7 +63,7 @@ private:
 
 void MainWindowTest::init() {
     platform = FakePlatform();
-    main = std::make_unique<frmMDI>(platform);
+    main = std::make_unique<frmMDI>(platform, Calculators());
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 }
@@ -273,7 +274,15 @@ void MainWindowTest::welcomeTextsChangeNothing() {
 }
 
 void MainWindowTest::buttonOfMissingCalculatorShowsNothing() {
-    // No calculator is registered with this window.
+    // A calculator whose input window cannot be made, and an index that no calculator has.
+    CalculatorTable calculators = Calculators();
+    for (CalculatorRow &calculator : calculators) {
+        if (calculator.index == 3)
+            calculator.open = nullptr;
+    }
+    main = std::make_unique<frmMDI>(platform, calculators);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     Click(main.get(), "cmdSelectOption_3");
     QVERIFY(!main->launcherPanel()->isVisible());
     QVERIFY(main->findChild<QMdiArea *>()->subWindowList().isEmpty());

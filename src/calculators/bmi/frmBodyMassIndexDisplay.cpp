@@ -17,8 +17,8 @@
 namespace vellora {
 
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"),
-                             CoBrandSpacing::FourBlanks, 8400, 6000) {
+    : CalculatorResultWindow(mdi, QStringLiteral("QV Body Mass Index"), CoBrandSpacing::FourBlanks,
+                             8400, 6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),

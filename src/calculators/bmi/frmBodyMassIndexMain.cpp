@@ -68,8 +68,8 @@ struct frmBodyMassIndexMain::AreaDesign {
 };
 
 frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
-    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"),
-                       MenuDesign(MenuRow::InputWindow), 8400, 7800) {
+    : CalculatorWindow(mdi, QStringLiteral("QV Body Mass Index"), MenuDesign(MenuRow::InputWindow),
+                       8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &frmBodyMassIndexMain::mnuExit_Click);

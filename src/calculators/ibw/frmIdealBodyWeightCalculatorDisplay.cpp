@@ -35,7 +35,7 @@ QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
 } // namespace
 
 frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"),
+    : CalculatorResultWindow(mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
                              CoBrandSpacing::Tight, 8400, 5400) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
 

@@ -45,7 +45,7 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char
 
 frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     : CalculatorWindow(
-          mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"),
+          mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
           MenuDesign(MenuRow::InputWindow, {{QStringLiteral("mnuGetIdealBodyWeight"),
                                              QStringLiteral("Get My &Ideal Body Weight")}}),
           8400, 6000) {
