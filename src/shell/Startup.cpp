@@ -2,6 +2,7 @@
 
 #include "links/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "shell/SettingsStore.h"
 #include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
 
@@ -50,7 +51,7 @@ std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &ca
         return nullptr;
     }
 
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
 
     auto main = std::make_unique<frmMDI>(platform, calculators);
     new SessionEndWatch(*main, platform);
