@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Vellora need, if missing.
 # Usage: scripts/install-deps.sh [run|test]
-# (test adds the X server tools, the faked clock and the locales the tests use, and the tools that
-# check the installed files and the Debian package)
+# (test adds the X server tools, the faked clock and the locales the tests use, the tools that
+# check the installed files and the Debian package, and the screen reader)
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
@@ -13,6 +13,8 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(desktop-file-utils appstream lintian dpkg-dev)
     # The start-up benchmark's timer watches the X server for the first window.
     packages+=(pkg-config libxcb1-dev)
+    # The screen reader test: Orca, which brings its speech server, and the accessibility bus.
+    packages+=(orca at-spi2-core)
 fi
 
 missing=()
@@ -27,8 +29,9 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing Debian packages: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y -q \
+        --no-install-recommends "${missing[@]}"
 fi
 
 # The tests start the program under these regional settings.
