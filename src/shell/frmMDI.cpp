@@ -21,7 +21,7 @@ namespace vellora {
 
 frmMDI::frmMDI(Platform &platform)
     : platform_(platform) {
-    DescribeBoxesAndLists(); // before the first box or list of any window
+    DescribeForScreenReaders(); // before the first box or list of any window
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Vellora v1.20"));
     setWindowIcon(SuiteWindowIcon());

@@ -6,7 +6,9 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QList>
+#include <QRadioButton>
 
 namespace vellora {
 
@@ -108,9 +110,59 @@ public:
     }
 };
 
-QAccessibleInterface *DescribeBoxOrList(const QString &className, QObject *object) {
+// An option button. Qt names the group around it as its label too, and a screen reader that has
+// just announced the group on the way in would then say the group's caption a second time.
+class OptionAccessible : public QAccessibleWidget {
+public:
+    explicit OptionAccessible(QRadioButton *option)
+        : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return WithoutAccessKeys(option()->text());
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        return state;
+    }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        related.removeIf([](const QPair<QAccessibleInterface *, QAccessible::Relation> &relation) {
+            return (relation.second & QAccessible::Label) &&
+                   qobject_cast<QGroupBox *>(relation.first->object());
+        });
+        return related;
+    }
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString &action) override {
+        if (action == pressAction() || action == toggleAction())
+            option()->click();
+    }
+
+private:
+    QRadioButton *option() const { return static_cast<QRadioButton *>(widget()); }
+
+    // "&Kilograms" reads "Kilograms", "&&" one "&".
+    static QString WithoutAccessKeys(const QString &caption) {
+        QString plain;
+        for (qsizetype at = 0; at < caption.size(); ++at) {
+            if (caption.at(at) == QLatin1Char('&') && at + 1 < caption.size())
+                ++at;
+            plain += caption.at(at);
+        }
+        return plain;
+    }
+};
+
+QAccessibleInterface *DescribeWidget(const QString &className, QObject *object) {
     if (className == QLatin1String("QComboBox"))
         return new ListAccessible(static_cast<QComboBox *>(object));
+    if (className == QLatin1String("QRadioButton"))
+        return new OptionAccessible(static_cast<QRadioButton *>(object));
     // Only the classes themselves: Qt describes what derives from them (labels, for one).
     if (className == QLatin1String("QFrame"))
         return new BoxAccessible(static_cast<QFrame *>(object));
@@ -121,9 +173,9 @@ QAccessibleInterface *DescribeBoxOrList(const QString &className, QObject *objec
 
 } // namespace
 
-void DescribeBoxesAndLists() {
+void DescribeForScreenReaders() {
     [[maybe_unused]] static const bool installed = [] {
-        QAccessible::installFactory(DescribeBoxOrList);
+        QAccessible::installFactory(DescribeWidget);
         return true;
     }();
 }

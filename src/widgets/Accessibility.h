@@ -17,10 +17,11 @@ class ReadableLabel;
 //   window instead of the link. A box with a name of its own is a group; a line is a separator.
 // - The stacks of panels and the area that holds the calculator windows are layout, which a
 //   screen reader passes over, instead of "layered panes" it announces on the way in.
+// - An option button is labelled by its own caption only, not by its group's caption again.
 // - A fixed list offers its current item as its text, which a screen reader speaks after the
 //   list's label ("Sex combo box. Male."), and reports each new item as that text replaced, shown
 //   chosen, so that it is spoken as the user moves through the list.
-void DescribeBoxesAndLists();
+void DescribeForScreenReaders();
 
 // Names a fixed list after what it holds ("Weight in kilograms, whole part"), both as its name
 // and its description, which a screen reader reads after the list's label and current item.

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -155,6 +156,12 @@ void Read(QAccessibleInterface *object, int depth, Reading &reading) {
             QAccessibleTextInterface *text = object->textInterface();
             if (!text || text->text(0, text->characterCount()) != value)
                 reading.faults << what + " offers no text \"" + value + "\"";
+        } else if (object->role() == QAccessible::RadioButton) {
+            // Its group's caption is read once, on the way into the group, not again with it.
+            for (const auto &[label, relation] : object->relations(QAccessible::Label)) {
+                if (qobject_cast<QGroupBox *>(label->object()))
+                    reading.faults << what + " is labelled by its group as well";
+            }
         } else if (object->role() == QAccessible::EditableText && labels.isEmpty() &&
                    widget->accessibleName().isEmpty()) {
             reading.faults << what + " is named only by its panel \"" + name + "\"";
