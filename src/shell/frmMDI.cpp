@@ -5,6 +5,7 @@
 #include "links/WebLink.h"
 #include "platform/Platform.h"
 #include "shell/frmNagScreen2.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/Pictures.h"
 
@@ -20,6 +21,7 @@ namespace vellora {
 
 frmMDI::frmMDI(Platform &platform)
     : platform_(platform) {
+    DescribeForScreenReaders(); // before the first box or list of any window
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Vellora v1.20"));
     setWindowIcon(SuiteWindowIcon());
@@ -87,7 +89,10 @@ CalculatorWindow *frmMDI::openForm(CalculatorForm form) const {
 void frmMDI::adoptForm(CalculatorWindow *window) {
     const auto slot = static_cast<std::size_t>(window->form());
     forms_[slot] = window;
-    mdiArea_->addSubWindow(window);
+    // The frame around a calculator is no stop of its own: Tab passing through it would hand the
+    // focus on to the first control inside, and a screen reader would hear the frame take the
+    // focus after that control, announcing the window instead of the control.
+    mdiArea_->addSubWindow(window)->setFocusPolicy(Qt::ClickFocus);
     menuBars_->addWidget(window->menu());
     connect(window, &CalculatorWindow::unloaded, this, [this, window, slot] {
         if (forms_[slot] == window)
