@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Vellora need, if missing.
 # Usage: scripts/install-deps.sh [run|test]
-# (test adds the X server tools, the faked clock and the locales the tests use, and the tools that
-# check the installed files and the Debian package)
+# (test adds the X server tools, the faked clock and the locales the tests use, the tools that
+# check the installed files and the Debian package, and the screen reader)
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
@@ -20,6 +20,8 @@ if [[ "${1:-run}" == test ]]; then
     # Screens of other sizes under Wayland too: a headless compositor and Qt's Wayland plugin;
     # the program is gone through by the accessibility bus, where no input can be faked.
     packages+=(weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi)
+    # The screen reader test: Orca, which brings its speech server, and the accessibility bus.
+    packages+=(orca)
 fi
 
 missing=()

@@ -4,6 +4,7 @@
 #include "links/WebLink.h"
 #include "platform/Platform.h"
 #include "shell/frmNagScreen2.h"
+#include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/Pictures.h"
 
@@ -20,6 +21,7 @@ namespace vellora {
 frmMDI::frmMDI(Platform &platform, CalculatorTable calculators)
     : platform_(platform)
     , calculators_(std::move(calculators)) {
+    DescribeForScreenReaders(); // before the first box or list of any window
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(ProgramCaption());
     setWindowIcon(SuiteWindowIcon());
@@ -75,7 +77,10 @@ QMdiSubWindow *frmMDI::openForm(const QMetaObject &kind) const {
 
 void frmMDI::adoptForm(QMdiSubWindow *window, QWidget *menu) {
     forms_.insert(window->metaObject(), {window, menu});
-    mdiArea_->addSubWindow(window);
+    // The frame around a calculator is no stop of its own: Tab passing through it would hand the
+    // focus on to the first control inside, and a screen reader would hear the frame take the
+    // focus after that control, announcing the window instead of the control.
+    mdiArea_->addSubWindow(window)->setFocusPolicy(Qt::ClickFocus);
     menuBars_->addWidget(menu);
 }
 

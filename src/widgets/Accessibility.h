@@ -11,9 +11,20 @@ namespace vellora {
 
 class ReadableLabel;
 
-// Names a fixed list after what it holds ("Weight in kilograms, whole part"). A screen reader on
-// Linux hears a fixed list's current item as its name, so what it holds goes into the
-// description as well, which is read there.
+// How screen readers meet the program's boxes and lists, for every window built afterwards:
+// - A plain box (QFrame) is a part of its window. Qt reports it with the role of a window frame,
+//   and a screen reader that follows the focus onto a link inside such a box announces a new
+//   window instead of the link. A box with a name of its own is a group; a line is a separator.
+// - The stacks of panels and the area that holds the calculator windows are layout, which a
+//   screen reader passes over, instead of "layered panes" it announces on the way in.
+// - An option button is labelled by its own caption only, not by its group's caption again.
+// - A fixed list offers its current item as its text, which a screen reader speaks after the
+//   list's label ("Sex combo box. Male."), and reports each new item as that text replaced, shown
+//   chosen, so that it is spoken as the user moves through the list.
+void DescribeForScreenReaders();
+
+// Names a fixed list after what it holds ("Weight in kilograms, whole part"), both as its name
+// and its description, which a screen reader reads after the list's label and current item.
 void NameList(QComboBox *list, const QString &holds);
 
 // Puts a result into its label, which a screen reader then reads with its heading: "Your Body
