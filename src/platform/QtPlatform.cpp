@@ -123,6 +123,16 @@ public:
     }
 };
 
+// The user's own folder for the single-instance claim. Windows has no runtime folder (Qt names
+// the home folder there), so the claim goes into the user's temporary folder instead.
+QString InstanceLockFolder() {
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 } // namespace
 
 std::optional<QString> QtPlatform::readSettingValue(const QString &application,
@@ -152,7 +162,7 @@ bool QtPlatform::earlierCopyRunning() {
     // The claim is a lock file in the user's own runtime folder, so copies run by other users
     // do not count. A lock left behind by a copy that died is taken over: QLockFile sees that
     // its process is gone. A live holder always wins, however old its lock.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString folder = InstanceLockFolder();
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     QDir().mkpath(folder);
