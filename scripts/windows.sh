@@ -25,7 +25,8 @@ apt_get() {
 # ---- Debian packages ----------------------------------------------------------------------------
 packages=(cmake ninja-build ccache dpkg-dev qt6-base-dev qt6-base-dev-tools
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
-    wine wine64 xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip)
+    wine wine64 xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip
+    fonts-dejavu-core fonts-dejavu-extra)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -36,6 +37,11 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing Debian packages: ${missing[*]}"
     apt_get update -qq
     apt_get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes the Windows user's regional settings from the host's: United States ones here.
+if ! locale -a 2>/dev/null | grep -qix 'en_US.utf-\?8'; then
+    "${sudo[@]}" localedef -i en_US -c -f UTF-8 en_US.UTF-8
 fi
 
 # ---- The static Qt ------------------------------------------------------------------------------
@@ -157,6 +163,8 @@ echo "Installer: $setup ($(stat -c %s "$setup") bytes)"
 [[ $stage == build ]] && exit 0
 
 # ---- Under Wine ---------------------------------------------------------------------------------
+# From here on a failure is a counted check, never the end of the script.
+set +e
 # A fresh Windows of its own in the build folder; no Mono or Gecko prompts, no desktop menu
 # entries made on the host for the Start-menu entry. Wine gives Windows programs no QT_*
 # variables, hence -platform on the command line.
@@ -180,6 +188,12 @@ timeout 180 wine wineboot --init >/dev/null 2>&1 || { echo "windows: wineboot fa
 
 # The path Windows programs see for a file here (Wine's Z: drive is the host's root).
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
+
+# Offscreen, Qt on Windows draws with the fonts of one folder: the DejaVu fonts the Linux tests
+# see through fontconfig. Wine hands no QT_* variable to a program, but it does add the user's
+# environment from the registry.
+timeout 30 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR \
+    /d "$(windows_path /usr/share/fonts/truetype/dejavu)" /f >/dev/null 2>&1
 
 # The QtTest programs, offscreen; each writes its plain-text log and a JUnit file.
 run_qtest() { # the test program
@@ -211,7 +225,9 @@ check "the uninstaller is installed" test -f "$program_files/Uninstall.exe"
 check "the program is listed among installed programs" \
     timeout 30 wine reg query "$uninstall_key" /v UninstallString
 
-start() { timeout 300 wine "$installed" >/dev/null 2>&1 & echo $!; }
+# The pid of the wine command is the Windows program's own, as its windows name it; whatever
+# still runs at the end is killed.
+start() { wine "$installed" >/dev/null 2>&1 & echo $!; }
 # Windows of a process with exactly that title, waiting up to $3 seconds for one.
 windows_of() {
     local pid=$1 title=$2 wait=${3:-0} found
@@ -240,7 +256,6 @@ stored_value() { # value name
         awk -v name="$1" '$1 == name && $2 == "REG_SZ" {print $3}'
 }
 
-# The wine command stays in the foreground for as long as the Windows program runs.
 first=$(start)
 wine_pids+=("$first")
 main=$(windows_of "$first" 'Vellora v1.20' 90 | head -n 1)
