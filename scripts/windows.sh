@@ -195,6 +195,15 @@ windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 timeout 30 wine reg add 'HKCU\Environment' /v QT_QPA_FONTDIR \
     /d "$(windows_path /usr/share/fonts/truetype/dejavu)" /f >/dev/null 2>&1
 
+# Wine hands web addresses to the browsers its registry names: here a program that only notes
+# them, so that no test opens a real browser.
+opened=$build/opened-addresses.txt
+rm -f "$opened"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$opened" >"$build/browser.sh"
+chmod +x "$build/browser.sh"
+timeout 30 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$build/browser.sh" /f \
+    >/dev/null 2>&1
+
 # The QtTest programs, offscreen; each writes its plain-text log and a JUnit file.
 run_qtest() { # the test program
     local name
@@ -299,14 +308,8 @@ check "the exit window stays above all others" above "$exit_window"
 check "closing the exit window ends the program" ended "$first" 30
 
 # Fifteen days after the stored date the next start asks about an update before its main
-# window; Yes opens the download page in the browser, which Wine hands to a program here that
-# notes the address.
-opened=$build/opened-addresses.txt
+# window; Yes opens the download page in the browser.
 rm -f "$opened"
-printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$opened" >"$build/browser.sh"
-chmod +x "$build/browser.sh"
-timeout 30 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$build/browser.sh" /f \
-    >/dev/null 2>&1
 old_day=$(date -d '15 days ago' +%-m/%-d/%Y)
 timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
     >/dev/null 2>&1
