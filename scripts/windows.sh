@@ -250,6 +250,7 @@ windows_of() {
     done
     return 1
 }
+lacks_window() { ! windows_of "$1" "$2" >/dev/null; }
 alive() { kill -0 "$1" 2>/dev/null; }
 ended() { # pid, seconds
     for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
@@ -280,7 +281,7 @@ second=$(start)
 wine_pids+=("$second")
 box=$(windows_of "$second" 'Vellora' 60 | head -n 1)
 check "a second copy shows a message box" test -n "$box"
-check "a second copy shows no main window" bash -c "! xdotool search --onlyvisible --pid $second --name '^Vellora v1.20\$' >/dev/null"
+check "a second copy shows no main window" lacks_window "$second" 'Vellora v1.20'
 if [[ -n $box ]]; then
     focus "$box"
     xdotool key --clearmodifiers ctrl+c
@@ -304,7 +305,8 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 check "closing the main window brings the exit window" test -n "$exit_window"
-check "the main window is gone" bash -c "! xdotool search --onlyvisible --pid $first --name '^Vellora v1.20\$' | grep -qx '$main'"
+main_gone() { ! windows_of "$first" 'Vellora v1.20' | grep -qx "$main"; }
+check "the main window is gone" main_gone
 check "the exit window stays above all others" above "$exit_window"
 [[ -n $exit_window ]] && wmctrl -i -c "$exit_window"
 check "closing the exit window ends the program" ended "$first" 30
@@ -319,8 +321,7 @@ third=$(start)
 wine_pids+=("$third")
 question=$(windows_of "$third" 'Vellora' 90 | head -n 1)
 check "a start 15 days after the stored date asks about an update" test -n "$question"
-check "the question comes before the main window" \
-    bash -c "! xdotool search --onlyvisible --pid $third --name '^Vellora v1.20\$' >/dev/null"
+check "the question comes before the main window" lacks_window "$third" 'Vellora v1.20'
 if [[ -n $question ]]; then
     focus "$question"
     xdotool key --clearmodifiers alt+y
