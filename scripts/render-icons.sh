@@ -17,3 +17,17 @@ mkdir -p icons
 for size in 16 22 24 32 48 64 128 256; do
     rsvg-convert -w "$size" -h "$size" art/vellora.svg -o "icons/vellora-$size.png"
 done
+
+# The Windows icon: the same pictures in one .ico, each stored as PNG (Windows Vista and later).
+python3 - <<'PYTHON'
+import struct
+sizes = [16, 24, 32, 48, 64, 128, 256]
+images = [open(f"icons/vellora-{size}.png", "rb").read() for size in sizes]
+offset = 6 + 16 * len(sizes)
+entries = b""
+for size, image in zip(sizes, images):
+    entries += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+    offset += len(image)
+with open("icons/vellora.ico", "wb") as ico:
+    ico.write(struct.pack("<HHH", 0, 1, len(sizes)) + entries + b"".join(images))
+PYTHON

@@ -14,3 +14,4 @@ echo "Speed figures (each calculator window beside its bare reference, then star
 log=build/Testing/Temporary/LastTest.log
 awk '/^RESULT : /{name=$3; getline; printf "  %-52s %s %s\n", name, $1, $2}' "$log"
 grep -h ' median ' "$log" | sed 's/^/  /' || true # no start-up figures where xcb is missing
+

@@ -171,6 +171,16 @@ bool SetAsideSettingsFile(const QString &application) {
     return QFile::rename(file, aside);
 }
 
+// The user's own folder for the single-instance claim. Windows has no runtime folder (Qt names
+// the home folder there), so the claim goes into the user's temporary folder instead.
+QString InstanceLockFolder() {
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
+}
+
 } // namespace
 
 std::optional<QString> QtPlatform::readSettingValue(const QString &application,
@@ -201,11 +211,11 @@ bool QtPlatform::writeSettingValue(const QString &application, const QString &se
 
 bool QtPlatform::earlierCopyRunning() {
     // The claim is a lock file in a folder private to the user, so copies run by other users do
-    // not count: the runtime folder, or, where that cannot hold the lock (not writable, a
+    // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold the lock (not writable, a
     // read-only mount), the user's cache folder. A lock left behind by a copy that died is taken
     // over: QLockFile sees that its process is gone. A live holder always wins, however old its
     // lock.
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    QString runtime = InstanceLockFolder();
     if (runtime.isEmpty())
         runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);

@@ -16,7 +16,8 @@ namespace {
 
 // The session manager's last word to a program ("die": the user is logging off or the system
 // is going down) reaches the application as a Quit event; the program then leaves the way a
-// user would make it leave, and ends before Qt would start closing windows on its own.
+// user would make it leave, and ends before Qt would start closing windows on its own. On Windows
+// the end of the session (WM_ENDSESSION) comes the same way: Qt answers it with a Quit event.
 // The earlier request to save (commitDataRequest) is left alone: it also comes for a mere
 // checkpoint of the session, and this program has nothing to save.
 class SessionEndWatch final : public QObject {
