@@ -211,10 +211,10 @@ bool QtPlatform::writeSettingValue(const QString &application, const QString &se
 
 bool QtPlatform::earlierCopyRunning() {
     // The claim is a lock file in a folder private to the user, so copies run by other users do
-    // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold the lock (not writable, a
-    // read-only mount), the user's cache folder. A lock left behind by a copy that died is taken
-    // over: QLockFile sees that its process is gone. A live holder always wins, however old its
-    // lock.
+    // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold
+    // the lock (not writable, a read-only mount), the user's cache folder. A lock left behind by a
+    // copy that died is taken over: QLockFile sees that its process is gone. A live holder always
+    // wins, however old its lock.
     QString runtime = InstanceLockFolder();
     if (runtime.isEmpty())
         runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
