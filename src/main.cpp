@@ -1,3 +1,4 @@
+#include "calculators/Calculators.h"
 #include "platform/QtPlatform.h"
 #include "shell/CommandLine.h"
 #include "shell/QtTranslations.h"
@@ -27,6 +28,6 @@ int main(int argc, char *argv[]) {
     // The program ends through EndProgram only, once the exit sequence has run.
     QApplication::setQuitOnLastWindowClosed(false);
     vellora::QtPlatform platform;
-    const auto mainWindow = vellora::RunStartup(platform);
+    const auto mainWindow = vellora::RunStartup(platform, vellora::Calculators());
     return QApplication::exec();
 }

@@ -10,26 +10,10 @@
 
 namespace vellora {
 
-namespace {
-
-MenuBarDesign MenuDesign() {
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuFileBack"), QStringLiteral("&Back")},
-                      {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuFileSep1");
-    menu.secondSeparator = QStringLiteral("mnuFileSep2");
-    menu.updateCaption = QStringLiteral("&Check for Software Update");
-    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
-    return menu;
-}
-
-} // namespace
-
-CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, CalculatorForm form,
-                                               const QString &caption,
+CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &caption,
                                                CoBrandSpacing coBrandSpacing, double widthTwips,
                                                double heightTwips)
-    : CalculatorWindow(mdi, form, caption, MenuDesign(), widthTwips, heightTwips) {
+    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::mnuFileBack_Click);
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,

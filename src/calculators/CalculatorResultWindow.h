@@ -15,8 +15,8 @@ namespace vellora {
 class CalculatorResultWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    CalculatorResultWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                           CoBrandSpacing coBrandSpacing, double widthTwips, double heightTwips);
+    CalculatorResultWindow(frmMDI &mdi, const QString &caption, CoBrandSpacing coBrandSpacing,
+                           double widthTwips, double heightTwips);
 
 public slots:
     void cmdBack_Click();

@@ -36,12 +36,11 @@ protected:
     }
 };
 
-CalculatorWindow::CalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                                   const MenuBarDesign &menu, double widthTwips, double heightTwips)
+CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &caption, const MenuBarDesign &menu,
+                                   double widthTwips, double heightTwips)
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , mdi_(mdi)
-    , form_(form) {
+    , mdi_(mdi) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
     // The main window's icon, shared rather than read from the image again for every window.
@@ -103,6 +102,7 @@ void CalculatorWindow::closeEvent(QCloseEvent *event) {
         return;
     unloaded_ = true;
     Form_Unload();
+    mdi_.formUnloaded(this);
     emit unloaded();
 }
 

@@ -22,11 +22,10 @@ class CalculatorWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     // The body, on which the controls stand, is widthTwips wide and at least heightTwips high.
-    CalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                     const MenuBarDesign &menu, double widthTwips, double heightTwips);
+    CalculatorWindow(frmMDI &mdi, const QString &caption, const MenuBarDesign &menu,
+                     double widthTwips, double heightTwips);
     ~CalculatorWindow() override;
 
-    CalculatorForm form() const { return form_; }
     SharedMenuBar *menu() const { return menu_.data(); }
 
     // Centred on the main window's width (maximised, the screen's), at the top of the child area.
@@ -53,16 +52,15 @@ protected:
     // just unloaded made the panel visible.
     void showInsteadOfLauncher(CalculatorWindow *window);
 
-    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
-    virtual void Form_Unload();
-
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
+    void Form_Unload();
+
     class Body;
 
     frmMDI &mdi_;
-    CalculatorForm form_;
     QPointer<SharedMenuBar> menu_;
     QWidget *body_ = nullptr;
     bool unloaded_ = false;

@@ -3,6 +3,7 @@
 #include "links/Promotions.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MeasuredLabel.h"
 #include "widgets/ReadableLabel.h"
@@ -15,24 +16,10 @@
 
 namespace vellora {
 
-namespace {
-
-MenuBarDesign MenuDesign() {
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuSep1");
-    menu.secondSeparator = QStringLiteral("mnuSep2");
-    menu.updateCaption = QStringLiteral("Check for Software &Update");
-    menu.makeMoneyName = QStringLiteral("mnuMakeMoney");
-    return menu;
-}
-
-} // namespace
-
-StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                                           double widthTwips, const QString &inputCaption,
+StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
+                                           const QString &inputCaption,
                                            const QString &resultCaption)
-    : CalculatorWindow(mdi, form, caption, MenuDesign(), widthTwips, 0) {
+    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &StepCalculatorWindow::mnuExit_Click);
 
@@ -49,25 +36,17 @@ StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, con
         fraStep_->addWidget(panel);
     }
 
-    auto promotion = [this](const char *name, const QString &text, WebLink link, QWidget *parent) {
-        LinkLabel *label =
-            MakeWebLinkLabel(QString::fromLatin1(name), text, link, platform(), parent);
-        label->setWordWrap(true);
-        label->setFont(VerdanaFont(8.25, false, true));
-        return label;
-    };
     auto *promotions = promotions_ = new QFrame(body());
     promotions->setObjectName(QStringLiteral("fraPromotions"));
     promotions->setFrameShape(QFrame::StyledPanel);
     auto *promotionLayout = new QVBoxLayout(promotions);
-    promotionLayout->addWidget(promotion("lblCobrand", CoBrandCaption(CoBrandSpacing::FourBlanks),
-                                         WebLink::CoBrand, promotions));
+    promotionLayout->addWidget(
+        MakeCoBrandLabel(CoBrandSpacing::FourBlanks, platform(), promotions));
     auto *fraFullBrand = new QFrame(promotions);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     auto *fullBrandLayout = new QVBoxLayout(fraFullBrand);
     fullBrandLayout->setContentsMargins(0, 0, 0, 0);
-    fullBrandLayout->addWidget(
-        promotion("lblFullBrand", FullBrandCaption(), WebLink::FullyBranded, fraFullBrand));
+    fullBrandLayout->addWidget(MakeFullBrandLabel(platform(), fraFullBrand));
     promotionLayout->addWidget(fraFullBrand);
 
     auto *layout = new QVBoxLayout(body());
@@ -92,11 +71,11 @@ void StepCalculatorWindow::showStep(Step step, QWidget *focus) {
 
 QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
                                         LabelKind kind) {
-    auto *label = new MeasuredLabel(caption, parent);
-    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    const bool text = kind == LabelKind::Text;
+    QLabel *label =
+        MakeLabel(QStringLiteral("lblLabel_%1").arg(index), caption, VerdanaFont(8.25, !text),
+                  parent, text ? LabelShape::Text : LabelShape::OneLine);
     label->setTextFormat(Qt::PlainText); // keeps runs of blanks as they are
-    label->setWordWrap(kind == LabelKind::Text);
-    label->setFont(VerdanaFont(8.25, kind != LabelKind::Text));
     return label;
 }
 
@@ -111,13 +90,7 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
 }
 
 ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
-    auto *label = new ReadableLabel(caption, parent);
-    label->setObjectName(QStringLiteral("lblResult"));
-    label->setFont(VerdanaFont(12));
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    FixTextColour(label, QColor(0, 0, 160));
-    return label;
+    return MakeResultLabel(caption, parent);
 }
 
 void StepCalculatorWindow::promotionsLastInTabOrder() {

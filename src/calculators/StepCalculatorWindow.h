@@ -30,9 +30,8 @@ public slots:
     void mnuExit_Click();
 
 protected:
-    StepCalculatorWindow(frmMDI &mdi, CalculatorForm form, const QString &caption,
-                         double widthTwips, const QString &inputCaption,
-                         const QString &resultCaption);
+    StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
+                         const QString &inputCaption, const QString &resultCaption);
 
     // Brings the panel of that step to the front, with the focus on that control of it.
     void showStep(Step step, QWidget *focus);

@@ -58,16 +58,32 @@ QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, cons
     return frame;
 }
 
+namespace {
+
+LinkLabel *MakeBrandingLabel(const QString &objectName, const QString &caption, WebLink link,
+                             Platform &platform, QWidget *parent) {
+    LinkLabel *label = MakeWebLinkLabel(objectName, caption, link, platform, parent);
+    label->setWordWrap(true);
+    label->setFont(VerdanaFont(8.25, false, true));
+    return label;
+}
+
+} // namespace
+
+LinkLabel *MakeCoBrandLabel(CoBrandSpacing spacing, Platform &platform, QWidget *parent) {
+    return MakeBrandingLabel(QStringLiteral("lblCobrand"), CoBrandCaption(spacing),
+                             WebLink::CoBrand, platform, parent);
+}
+
+LinkLabel *MakeFullBrandLabel(Platform &platform, QWidget *parent) {
+    return MakeBrandingLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
+                             WebLink::FullyBranded, platform, parent);
+}
+
 void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &platform,
                        QWidget *parent) {
-    for (LinkLabel *label : {MakeWebLinkLabel(QStringLiteral("lblCobrand"), CoBrandCaption(spacing),
-                                              WebLink::CoBrand, platform, parent),
-                             MakeWebLinkLabel(QStringLiteral("lblFullBrand"), FullBrandCaption(),
-                                              WebLink::FullyBranded, platform, parent)}) {
-        label->setWordWrap(true);
-        label->setFont(VerdanaFont(8.25, false, true));
-        layout->addWidget(label);
-    }
+    layout->addWidget(MakeCoBrandLabel(spacing, platform, parent));
+    layout->addWidget(MakeFullBrandLabel(platform, parent));
 }
 
 QFrame *MakeBrandingFrame(CoBrandSpacing spacing, Platform &platform, QWidget *parent) {

@@ -38,6 +38,10 @@ LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, W
 QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, const QString &caption,
                         Platform &platform, QWidget *parent);
 
+// lblCobrand and lblFullBrand, each a wrapping, underlined link to its page.
+LinkLabel *MakeCoBrandLabel(CoBrandSpacing spacing, Platform &platform, QWidget *parent);
+LinkLabel *MakeFullBrandLabel(Platform &platform, QWidget *parent);
+
 // lblCobrand above lblFullBrand, appended to the layout.
 void AddBrandingLabels(QBoxLayout *layout, CoBrandSpacing spacing, Platform &platform,
                        QWidget *parent);

@@ -6,6 +6,9 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
+#include <iterator>
+
 namespace vellora {
 
 namespace {
@@ -16,7 +19,49 @@ QAction *AddNamed(QMenu *menu, const QString &name, const QString &caption) {
     return action;
 }
 
+struct MenuRowDesign {
+    MenuRow row;
+    const char *fileItemName; // ahead of "E&xit", if any
+    const char *fileItemCaption;
+    const char *firstSeparator;
+    const char *secondSeparator;
+    const char *updateCaption;
+    const char *makeMoneyName;
+    bool makeMoneyEnabled;
+};
+
+// The result windows use the access key C for the update entry, every other window U. The main
+// window's Make Money entry is switched off in its design.
+constexpr MenuRowDesign kMenuRows[] = {
+    {MenuRow::MainWindow, nullptr, nullptr, "mnuSep1", "mnuSep2", "Check for Software &Update",
+     "mkmoney", false},
+    {MenuRow::InputWindow, nullptr, nullptr, "mnuHelp1", "mnuHelp2", "Check for Software &Update",
+     "mnuMakeMoneyOnline", true},
+    {MenuRow::ResultWindow, "mnuFileBack", "&Back", "mnuFileSep1", "mnuFileSep2",
+     "&Check for Software Update", "mnuMakeMoneyOnline", true},
+    {MenuRow::StepWindow, nullptr, nullptr, "mnuSep1", "mnuSep2", "Check for Software &Update",
+     "mnuMakeMoney", true},
+};
+
 } // namespace
+
+MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems) {
+    const MenuRowDesign &design =
+        *std::find_if(std::begin(kMenuRows), std::end(kMenuRows),
+                      [row](const MenuRowDesign &r) { return r.row == row; });
+    MenuBarDesign menu;
+    menu.fileItems = ownFileItems;
+    if (design.fileItemName)
+        menu.fileItems.append({QString::fromLatin1(design.fileItemName),
+                               QString::fromLatin1(design.fileItemCaption)});
+    menu.fileItems.append({QStringLiteral("mnuExit"), QStringLiteral("E&xit")});
+    menu.firstSeparator = QString::fromLatin1(design.firstSeparator);
+    menu.secondSeparator = QString::fromLatin1(design.secondSeparator);
+    menu.updateCaption = QString::fromLatin1(design.updateCaption);
+    menu.makeMoneyName = QString::fromLatin1(design.makeMoneyName);
+    menu.makeMoneyEnabled = design.makeMoneyEnabled;
+    return menu;
+}
 
 SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QWidget *owner)
     : QMenuBar(owner)

@@ -2,7 +2,8 @@
 
 // The menu bar that the main window and every calculator window carry. Windows differ only in
 // the row they pass: their File items, the names of the two Help separators, the update
-// entry's caption and the name and state of the Make Money entry.
+// entry's caption and the name and state of the Make Money entry. Those rows are one table
+// (MenuDesign), a row for each kind of window; a window adds only its own File items.
 
 #include <QList>
 #include <QMenuBar>
@@ -25,6 +26,18 @@ struct MenuBarDesign {
     QString makeMoneyName;
     bool makeMoneyEnabled = true;
 };
+
+// The kinds of window, each with its row of the menu table.
+enum class MenuRow {
+    MainWindow,   // the main window
+    InputWindow,  // the input window of a calculator with a result window of its own
+    ResultWindow, // that result window: "&Back" before "E&xit"
+    StepWindow,   // a calculator whose input and result steps share one window
+};
+
+// The menu of that kind of window: its row of the table, with the window's own File items ahead
+// of the row's.
+MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems = {});
 
 class SharedMenuBar : public QMenuBar {
     Q_OBJECT

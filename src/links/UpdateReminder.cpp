@@ -2,7 +2,6 @@
 
 #include "links/WebLink.h"
 #include "platform/Platform.h"
-#include "shell/SettingsStore.h"
 
 #include <QCalendar>
 
@@ -80,13 +79,13 @@ std::optional<QDate> ReadDateText(Platform &platform, const QString &text) {
 
 } // namespace
 
-void UpdateReminder(Platform &platform) {
-    const std::optional<QString> stored = ReadSetting(platform, kLastActedName);
+void UpdateReminder(Platform &platform, const SettingAccess &settings) {
+    const std::optional<QString> stored = settings.read(kLastActedName);
     if (!stored)
         return; // a store that cannot be read is left alone, and start-up goes on
     const QDate today = platform.today();
     if (stored->isEmpty()) {
-        WriteSetting(platform, kLastActedName, DateText(platform, today));
+        settings.write(kLastActedName, DateText(platform, today));
         return;
     }
     // A text that is no date (the regional settings changed, say) is left as it was.
@@ -102,7 +101,7 @@ void UpdateReminder(Platform &platform) {
                              QStringLiteral("There maybe an update to this software available\n"
                                             "Do you want to check for an update?"),
                              MessageIcon::Information, MessageButtons::YesNo);
-    WriteSetting(platform, kLastActedName, DateText(platform, today));
+    settings.write(kLastActedName, DateText(platform, today));
     if (answer == MessageAnswer::Yes)
         OpenWebLink(platform, WebLink::Download);
 }

@@ -1,6 +1,7 @@
 #include "links/frmAbout.h"
 
 #include "links/WebLink.h"
+#include "platform/Program.h"
 #include "widgets/Design.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Pictures.h"
@@ -17,7 +18,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     : QDialog(parent)
     , platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowTitle(ProgramCaption());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
@@ -28,7 +29,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     picture->setFixedSize(64, 64);
     picture->setAccessibleName(QStringLiteral("Vellora"));
 
-    auto *title = new QLabel(QStringLiteral("Vellora v1.20"), this);
+    auto *title = new QLabel(ProgramCaption(), this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(VerdanaFont(12));
 

@@ -9,8 +9,8 @@ namespace vellora {
 class LinkLabel;
 class Platform;
 
-// "Vellora v1.20": the suite, its version, and two links to the maker's pages. Shown modally
-// from the Help menu of every window; it keeps nothing between showings.
+// The program's name and version (ProgramCaption), and two links to the maker's pages. Shown
+// modally from the Help menu of every window; it keeps nothing between showings.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:

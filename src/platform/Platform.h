@@ -3,6 +3,8 @@
 // Everything the program takes from the operating system comes through this interface:
 // QtPlatform is the real one, tests use a recording double.
 
+#include "platform/Program.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -12,9 +14,6 @@
 class QWidget;
 
 namespace vellora {
-
-// The title of every message box that has none of its own.
-inline const QString kProgramTitle = QStringLiteral("Vellora");
 
 // The most a settings file of this program holds: its one section and a date, however the
 // user's regional settings write it, take well under a hundred bytes.

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -16,15 +17,12 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
 namespace vellora {
 
-QtPlatform::QtPlatform()
-    : random_(static_cast<std::mt19937_64::result_type>(
-          std::chrono::system_clock::now().time_since_epoch().count())) {}
+QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() = default;
 
@@ -71,7 +69,7 @@ QLocale QtPlatform::userLocale() const {
 }
 
 double QtPlatform::randomNumber() {
-    return std::generate_canonical<double, 53>(random_);
+    return QRandomGenerator::global()->generateDouble();
 }
 
 void QtPlatform::keepAboveOthers(QWidget *window) {
@@ -213,10 +211,10 @@ bool QtPlatform::writeSettingValue(const QString &application, const QString &se
 
 bool QtPlatform::earlierCopyRunning() {
     // The claim is a lock file in a folder private to the user, so copies run by other users do
-    // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold the lock (not writable, a
-    // read-only mount), the user's cache folder. A lock left behind by a copy that died is taken
-    // over: QLockFile sees that its process is gone. A live holder always wins, however old its
-    // lock.
+    // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold
+    // the lock (not writable, a read-only mount), the user's cache folder. A lock left behind by a
+    // copy that died is taken over: QLockFile sees that its process is gone. A live holder always
+    // wins, however old its lock.
     QString runtime = InstanceLockFolder();
     if (runtime.isEmpty())
         runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);

@@ -5,7 +5,6 @@
 #include <QLockFile>
 
 #include <memory>
-#include <random>
 
 namespace vellora {
 
@@ -32,7 +31,6 @@ public:
 
 private:
     std::unique_ptr<QLockFile> instanceLock_;
-    std::mt19937_64 random_;
 };
 
 } // namespace vellora

@@ -1,5 +1,7 @@
 #include "shell/CommandLine.h"
 
+#include "platform/Program.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -74,7 +76,7 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
         answer.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
     } else if (parser.isSet(version)) {
         answer.carryOn = false;
-        answer.output = QStringLiteral("Vellora 1.20\n");
+        answer.output = kProgramTitle + QLatin1Char(' ') + kProgramVersion + QLatin1Char('\n');
     } else if (!parser.positionalArguments().isEmpty()) {
         refuse(
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));

@@ -58,4 +58,11 @@ bool WriteSetting(Platform &platform, const QString &name, const QString &value)
                                       ScrambleSettingText(value));
 }
 
+SettingAccess SettingsStoreAccess(Platform &platform) {
+    return {[&platform](const QString &name) { return ReadSetting(platform, name); },
+            [&platform](const QString &name, const QString &value) {
+                return WriteSetting(platform, name, value);
+            }};
+}
+
 } // namespace vellora

@@ -4,6 +4,8 @@
 // runs, in the platform's per-user settings area under the program's file name (without its
 // extension) and the section "Settings". Names and values are stored scrambled.
 
+#include "links/UpdateReminder.h"
+
 #include <QString>
 
 #include <optional>
@@ -18,6 +20,9 @@ std::optional<QString> ReadSetting(Platform &platform, const QString &name);
 
 // Stores the value under the name, replacing an earlier one. False when the store refused it.
 bool WriteSetting(Platform &platform, const QString &name, const QString &value);
+
+// Reading and writing through this store, for the update reminder.
+SettingAccess SettingsStoreAccess(Platform &platform);
 
 // The fixed character shift every stored name and value passes through. It keeps the length of
 // the text and changes every character; unscrambling gives back exactly the text scrambled.

@@ -1,8 +1,8 @@
 #include "shell/Startup.h"
 
-#include "calculators/Calculators.h"
 #include "links/UpdateReminder.h"
 #include "platform/Platform.h"
+#include "shell/SettingsStore.h"
 #include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
 
@@ -44,7 +44,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
+std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &calculators) {
     if (platform.earlierCopyRunning()) {
         platform.showMessage(nullptr, QStringLiteral("Application is already running"),
                              MessageIcon::Information, MessageButtons::Ok);
@@ -52,10 +52,9 @@ std::unique_ptr<frmMDI> RunStartup(Platform &platform) {
         return nullptr;
     }
 
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
 
-    auto main = std::make_unique<frmMDI>(platform);
-    RegisterCalculators(*main);
+    auto main = std::make_unique<frmMDI>(platform, calculators);
     new SessionEndWatch(*main, platform);
     main->show();
     return main;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/CalculatorRow.h"
+
 #include <memory>
 
 namespace vellora {
@@ -8,9 +10,9 @@ class frmMDI;
 class Platform;
 
 // The program's entry sequence: the single-instance guard, the update reminder, then the main
-// window, shown maximised. Returns the main window, or nothing when another copy was running
-// (the program has then been ended).
-std::unique_ptr<frmMDI> RunStartup(Platform &platform);
+// window with the calculators of the table, shown maximised. Returns the main window, or nothing
+// when another copy was running (the program has then been ended).
+std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &calculators);
 
 // The desktop session is ending: the main window's unload runs (calculators close, the exit
 // window comes up), then the exit window's, which ends the program. Nothing is asked.

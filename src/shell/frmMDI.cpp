@@ -1,6 +1,5 @@
 #include "shell/frmMDI.h"
 
-#include "calculators/CalculatorWindow.h"
 #include "links/SharedMenuBar.h"
 #include "links/WebLink.h"
 #include "platform/Platform.h"
@@ -19,23 +18,17 @@
 
 namespace vellora {
 
-frmMDI::frmMDI(Platform &platform)
-    : platform_(platform) {
+frmMDI::frmMDI(Platform &platform, CalculatorTable calculators)
+    : platform_(platform)
+    , calculators_(std::move(calculators)) {
     DescribeForScreenReaders(); // before the first box or list of any window
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowTitle(ProgramCaption());
     setWindowIcon(SuiteWindowIcon());
 
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuSep1");
-    menu.secondSeparator = QStringLiteral("mnuSep2");
-    menu.updateCaption = QStringLiteral("Check for Software &Update");
-    menu.makeMoneyName = QStringLiteral("mkmoney");
-    menu.makeMoneyEnabled = false; // switched off in this window's design
     menuBars_ = new QStackedWidget(this);
     menuBars_->setObjectName(QStringLiteral("menuBars"));
-    menu_ = new SharedMenuBar(menu, platform_, this);
+    menu_ = new SharedMenuBar(MenuDesign(MenuRow::MainWindow), platform_, this);
     menuBars_->addWidget(menu_);
     setMenuWidget(menuBars_);
     connect(menu_->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
@@ -47,7 +40,8 @@ frmMDI::frmMDI(Platform &platform)
     MDIForm_Load();
     setWindowState(Qt::WindowMaximized);
     // The keyboard starts at the first launcher button, not at the banner above it.
-    cmdSelectOption_[kBodyMassIndex]->setFocus();
+    if (firstLauncherButton_)
+        firstLauncherButton_->setFocus();
 }
 
 // What the children do while QWidget's destructor tears them down must not reach frmMDI's
@@ -77,47 +71,52 @@ double frmMDI::layoutWidthTwips() const {
     return strips_->width() * kTwipsPerPixel;
 }
 
-void frmMDI::registerCalculator(int index, Launcher launcher) {
-    if (index >= 0 && index < kLauncherCount)
-        launchers_[static_cast<std::size_t>(index)] = std::move(launcher);
+QMdiSubWindow *frmMDI::openForm(const QMetaObject &kind) const {
+    return forms_.value(&kind).window.data();
 }
 
-CalculatorWindow *frmMDI::openForm(CalculatorForm form) const {
-    return forms_[static_cast<std::size_t>(form)].data();
-}
-
-void frmMDI::adoptForm(CalculatorWindow *window) {
-    const auto slot = static_cast<std::size_t>(window->form());
-    forms_[slot] = window;
+void frmMDI::adoptForm(QMdiSubWindow *window, QWidget *menu) {
+    forms_.insert(window->metaObject(), {window, menu});
     // The frame around a calculator is no stop of its own: Tab passing through it would hand the
     // focus on to the first control inside, and a screen reader would hear the frame take the
     // focus after that control, announcing the window instead of the control.
     mdiArea_->addSubWindow(window)->setFocusPolicy(Qt::ClickFocus);
-    menuBars_->addWidget(window->menu());
-    connect(window, &CalculatorWindow::unloaded, this, [this, window, slot] {
-        if (forms_[slot] == window)
-            forms_[slot] = nullptr;
-        if (menuBars_->currentWidget() == window->menu())
-            menuBars_->setCurrentWidget(menu_);
-    });
-    window->placeOnLoad();
+    menuBars_->addWidget(menu);
+}
+
+void frmMDI::formUnloaded(QMdiSubWindow *window) {
+    const auto open = forms_.find(window->metaObject());
+    if (open == forms_.end() || open->window != window)
+        return;
+    if (menuBars_->currentWidget() == open->menu)
+        menuBars_->setCurrentWidget(menu_);
+    forms_.erase(open);
+}
+
+const CalculatorRow *frmMDI::calculatorOfButton(int index) const {
+    for (const CalculatorRow &calculator : calculators_) {
+        if (calculator.index == index)
+            return &calculator;
+    }
+    return nullptr;
 }
 
 void frmMDI::CloseCalculatorWindows() {
-    static constexpr CalculatorForm kOrder[] = {
-        CalculatorForm::BodyFrameSizeMain,
-        CalculatorForm::BodyMassIndexDisplay,
-        CalculatorForm::BodyMassIndexMain,
-        CalculatorForm::IdealBodyWeightCalculatorDisplay,
-        CalculatorForm::IdealBodyWeightCalculatorMain,
-        CalculatorForm::IdealWaistHipRatioMain,
-        // A closing input window may have brought its result window back; close those again.
-        CalculatorForm::BodyMassIndexDisplay,
-        CalculatorForm::IdealBodyWeightCalculatorDisplay,
-    };
-    for (CalculatorForm form : kOrder) {
-        if (CalculatorWindow *window = openForm(form))
+    QMap<int, CalculatorFormRow> order;
+    for (const CalculatorRow &calculator : calculators_) {
+        for (const CalculatorFormRow &form : calculator.forms)
+            order.insert(form.closePlace, form);
+    }
+    const auto close = [this](const CalculatorFormRow &form) {
+        if (QMdiSubWindow *window = openForm(*form.form))
             window->close();
+    };
+    for (const CalculatorFormRow &form : order)
+        close(form);
+    // A closing input window may have brought its result window back; close those again.
+    for (const CalculatorFormRow &form : order) {
+        if (form.resultWindow)
+            close(form);
     }
 }
 
@@ -126,28 +125,27 @@ void frmMDI::OpenCalculator(int index) {
         launchedFrom_ = from;
     CloseCalculatorWindows();
     picMain_->hide();
-    if (index < 0 || index >= kLauncherCount)
+    const CalculatorRow *calculator = calculatorOfButton(index);
+    if (!calculator || !calculator->open)
         return;
-    const Launcher &launch = launchers_[static_cast<std::size_t>(index)];
-    if (!launch)
-        return;
-    CalculatorWindow *window = launch();
+    QMdiSubWindow *window = calculator->open(*this);
     if (!window)
         return;
     // Loading placed it already (adoptForm), and showing changes neither its size nor its place.
     showForm(window);
 }
 
-void frmMDI::showForm(CalculatorWindow *window) {
+void frmMDI::showForm(QMdiSubWindow *window) {
     window->show();
     mdiArea_->setActiveSubWindow(window);
     showCurrentMenuBar();
 }
 
 void frmMDI::showCurrentMenuBar() {
-    auto *current = qobject_cast<CalculatorWindow *>(mdiArea_->currentSubWindow());
-    if (current && current->isVisible() && current->menu())
-        menuBars_->setCurrentWidget(current->menu());
+    QMdiSubWindow *current = mdiArea_->currentSubWindow();
+    const OpenForm open = current ? forms_.value(current->metaObject()) : OpenForm();
+    if (current && open.window == current && current->isVisible() && open.menu)
+        menuBars_->setCurrentWidget(open.menu);
     else
         menuBars_->setCurrentWidget(menu_);
 }
@@ -174,8 +172,9 @@ void frmMDI::setLauncherPanelVisible(bool visible) {
         return;
     QWidget *opener = launchedFrom_;
     if (!opener || !opener->isVisible() || !opener->isEnabled())
-        opener = cmdSelectOption_[kBodyMassIndex];
-    opener->setFocus(Qt::OtherFocusReason);
+        opener = firstLauncherButton_;
+    if (opener)
+        opener->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMDI::cmdSelectOption_Click(int index) {
@@ -194,7 +193,7 @@ void frmMDI::lblCaption_Click(int index) {
 void frmMDI::lblCaption_MouseMove(int index) {
     if (CalculatorOfCaption(index) < 0)
         return;
-    QLabel *label = lblCaption_[static_cast<std::size_t>(index)];
+    QLabel *label = lblCaption_.value(index);
     QFont font = label->font();
     font.setUnderline(true);
     label->setFont(font);

@@ -1,61 +1,44 @@
 #pragma once
 
 // How the windows meet. frmMDI is the program's one frame and lives from start-up to shut-down.
-// Every calculator window is a CalculatorWindow inside its child area, created on first use and
-// deleted when it closes; frmMDI remembers at most one of each kind and hands it out through
-// loadForm<>(). Whatever the reason a calculator window closes, its unload makes the launcher
-// panel picMain visible again; frmMDI itself only ever hides the panel, when it opens a
-// calculator. The menu area shows the menu bar of the current calculator window, or frmMDI's
-// own when none is open, as one menu bar for the whole frame. The launcher buttons reach the
-// calculators through registerCalculator(), so the shell knows no calculator by name.
+// Every calculator window is a child window inside its child area, created on first use and
+// deleted when it closes; frmMDI remembers at most one of each kind (each window class) and hands
+// it out through loadForm<>(). Whatever the reason a calculator window closes, its unload makes
+// the launcher panel picMain visible again and tells frmMDI (formUnloaded); frmMDI itself only
+// ever hides the panel, when it opens a calculator. The menu area shows the menu bar of the
+// current calculator window, or frmMDI's own when none is open, as one menu bar for the whole
+// frame. The launcher buttons, their texts on the launcher panel and the close order all come
+// from the calculators' table that the program hands frmMDI (CalculatorRow), so the shell knows
+// no calculator by name.
 // Closing frmMDI, by whatever means, runs MDIForm_Unload once: the calculators close, frmMDI goes,
 // and the exit window frmNagScreen2 is shown in its place. Nothing is asked and nothing is saved;
 // the program ends only when the exit window closes (EndProgram).
 
-#include <QMainWindow>
-#include <QPointer>
+#include "shell/CalculatorRow.h"
 
-#include <array>
-#include <functional>
+#include <QHash>
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
 
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QPushButton;
 class QShortcut;
 class QStackedWidget;
 
 namespace vellora {
 
-class CalculatorWindow;
 class LinkLabel;
 class frmNagScreen2;
 class Platform;
 class SharedMenuBar;
 
-// The six calculator windows; CloseCalculatorWindows closes them in its own fixed order.
-enum class CalculatorForm {
-    BodyFrameSizeMain,
-    BodyMassIndexDisplay,
-    BodyMassIndexMain,
-    IdealBodyWeightCalculatorDisplay,
-    IdealBodyWeightCalculatorMain,
-    IdealWaistHipRatioMain,
-};
-inline constexpr int kCalculatorFormCount = 6;
-
-// The launcher buttons' indexes, which are not their order on screen.
-enum LauncherIndex : int {
-    kBodyFrameSize = 0,
-    kBodyMassIndex = 1,
-    kIdealBodyWeight = 2,
-    kIdealWaistHipRatio = 3,
-};
-inline constexpr int kLauncherCount = 4;
-
 class frmMDI : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMDI(Platform &platform);
+    frmMDI(Platform &platform, CalculatorTable calculators);
     ~frmMDI() override;
 
     Platform &platform() const { return platform_; }
@@ -65,26 +48,28 @@ public:
     // own once it is on screen (maximised, the screen's), the screen's before.
     double layoutWidthTwips() const;
 
-    // What a launcher button (and its text on the launcher panel) opens: a fresh input window.
-    using Launcher = std::function<CalculatorWindow *()>;
-    void registerCalculator(int index, Launcher launcher);
-
     // The open window of that kind, or nullptr.
-    CalculatorWindow *openForm(CalculatorForm form) const;
+    QMdiSubWindow *openForm(const QMetaObject &kind) const;
+    template <class Form> Form *openForm() const {
+        return qobject_cast<Form *>(openForm(Form::staticMetaObject));
+    }
     // The open window of that kind, created (loaded, not shown) if there is none.
     template <class Form> Form *loadForm() {
-        if (auto *existing = qobject_cast<Form *>(openForm(Form::kForm)))
+        if (Form *existing = openForm<Form>())
             return existing;
         auto *created = new Form(*this);
-        adoptForm(created);
+        adoptForm(created, created->menu());
+        created->placeOnLoad();
         return created;
     }
+    // A calculator window has closed, by whatever means; it is deleted soon after.
+    void formUnloaded(QMdiSubWindow *window);
 
     void OpenCalculator(int index);
     void CloseCalculatorWindows();
 
     // Shows the window in the child area and makes it the current one.
-    void showForm(CalculatorWindow *window);
+    void showForm(QMdiSubWindow *window);
 
     // The exit window once MDIForm_Unload has shown it, until it is gone.
     frmNagScreen2 *exitWindow() const;
@@ -116,10 +101,12 @@ private:
     void MDIForm_Load();
     void placeOnWidth();
     void MDIForm_Unload();
-    void adoptForm(CalculatorWindow *window);
+    // A new window of its kind, with its menu bar for the menu area.
+    void adoptForm(QMdiSubWindow *window, QWidget *menu);
+    const CalculatorRow *calculatorOfButton(int index) const;
     void showCurrentMenuBar();
     // The texts on the launcher panel that open a calculator, and which one (-1: none).
-    static int CalculatorOfCaption(int captionIndex);
+    int CalculatorOfCaption(int captionIndex) const;
     QWidget *buildStrips();
     void buildBannerStrip(QWidget *strip);
     void buildButtonStrip(QWidget *strip);
@@ -127,8 +114,12 @@ private:
     void buildBottomStrip(QWidget *strip);
 
     Platform &platform_;
-    std::array<Launcher, kLauncherCount> launchers_;
-    std::array<QPointer<CalculatorWindow>, kCalculatorFormCount> forms_;
+    const CalculatorTable calculators_;
+    struct OpenForm {
+        QPointer<QMdiSubWindow> window;
+        QPointer<QWidget> menu;
+    };
+    QHash<const QMetaObject *, OpenForm> forms_;
     bool unloading_ = false;
     QPointer<frmNagScreen2> exitWindow_;
     // The launcher control that opened the calculator, where the focus goes when it closes.
@@ -142,9 +133,11 @@ private:
     QWidget *Picture6_ = nullptr;
     LinkLabel *lblOrvantixBanner_ = nullptr;
     QWidget *picButtonContainer_ = nullptr;
-    std::array<QPushButton *, kLauncherCount> cmdSelectOption_{};
+    QMap<int, QPushButton *> cmdSelectOption_;
+    // The leftmost launcher button, where the keyboard starts.
+    QPushButton *firstLauncherButton_ = nullptr;
     QWidget *picMain_ = nullptr;
-    std::array<QLabel *, 7> lblCaption_{};
+    QMap<int, QLabel *> lblCaption_;
     LinkLabel *Label7_ = nullptr;
     QPushButton *cmdMdiExit_ = nullptr;
     QMdiArea *mdiArea_ = nullptr;

@@ -23,7 +23,7 @@ namespace {
 
 struct CaptionDesign {
     int index;
-    const char *caption;
+    QString caption;
     QColor colour;
     double pointSize;
     double top;
@@ -31,40 +31,30 @@ struct CaptionDesign {
     double height;
 };
 
-// In screen order, top to bottom.
-const CaptionDesign kCaptions[] = {
-    {0, "Welcome to Vellora", QColor(0, 255, 255), 12, 240, 4005, 270},
+// The welcome texts above the calculators' own, in screen order, top to bottom.
+const CaptionDesign kWelcomeCaptions[] = {
+    {0, QStringLiteral("Welcome to Vellora"), QColor(0, 255, 255), 12, 240, 4005, 270},
     {1,
-     "Welcome to the second edition of the Vellora! Learn more about your health related "
-     "problems and take action before it's too late. Use these softwares as a guideline for "
-     "better living!",
+     QStringLiteral(
+         "Welcome to the second edition of the Vellora! Learn more about your health related "
+         "problems and take action before it's too late. Use these softwares as a guideline for "
+         "better living!"),
      QColor(255, 0, 0), 8.25, 840, 8055, 705},
-    {2, "Vellora includes the following programs", QColor(0, 255, 255), 12, 1920, 6630, 270},
-    {4, "Body Mass Index", QColor(255, 0, 255), 12, 2880, 2250, 270},
-    {5, "Ideal Body Weight Calculator", QColor(0, 255, 0), 12, 3640, 3810, 270},
-    {3, "Body Frame Size", QColor(255, 255, 0), 12, 4400, 2190, 270},
-    {6, "Ideal Waist Hip Ratio", QColor(255, 0, 0), 12, 5160, 2745, 270},
+    {2, QStringLiteral("Vellora includes the following programs"), QColor(0, 255, 255), 12, 1920,
+     6630, 270},
 };
 
-// The designer's left edges; MDIForm_Load replaces them.
-const double kCaptionDesignLeft[7] = {3938, 1920, 2625, 4845, 4815, 4035, 4568};
-
-struct LauncherButtonDesign {
-    int index;
-    const char *caption;
-    double left;
-    double iconLeft;
-    const char *iconName;
-    const char *icon;
-};
-
-// In screen order, left to right.
-const LauncherButtonDesign kLauncherButtons[] = {
-    {kBodyMassIndex, "Body Mass Index", 840, 240, "Picture3", ":/bmi.png"},
-    {kIdealBodyWeight, "Ideal Body Weight Calculator", 3720, 3120, "Picture4", ":/ibw.png"},
-    {kBodyFrameSize, "Body Frame Size", 6600, 6000, "Picture2", ":/frame.png"},
-    {kIdealWaistHipRatio, "Ideal Waist Hip Ratio", 9360, 8760, "Picture5", ":/whr.png"},
-};
+// Every text of the launcher panel in screen order, top to bottom: the welcome texts, then one
+// for each calculator.
+QList<CaptionDesign> CaptionDesigns(const CalculatorTable &calculators) {
+    QList<CaptionDesign> captions(std::begin(kWelcomeCaptions), std::end(kWelcomeCaptions));
+    for (const CalculatorRow &calculator : calculators)
+        captions.append({calculator.captionIndex, QString::fromUtf8(calculator.caption),
+                         calculator.textColour, 12, calculator.textTop, calculator.textWidth, 270});
+    std::stable_sort(captions.begin(), captions.end(),
+                     [](const CaptionDesign &a, const CaptionDesign &b) { return a.top < b.top; });
+    return captions;
+}
 
 constexpr double kBannerWidth = 9480;
 constexpr double kButtonContainerWidth = 11655;
@@ -103,19 +93,12 @@ QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &backgr
 } // namespace
 
 // The texts on the launcher panel that open a calculator, and which one.
-int frmMDI::CalculatorOfCaption(int captionIndex) {
-    switch (captionIndex) {
-    case 3:
-        return kBodyFrameSize;
-    case 4:
-        return kBodyMassIndex;
-    case 5:
-        return kIdealBodyWeight;
-    case 6:
-        return kIdealWaistHipRatio;
-    default:
-        return -1;
+int frmMDI::CalculatorOfCaption(int captionIndex) const {
+    for (const CalculatorRow &calculator : calculators_) {
+        if (calculator.captionIndex == captionIndex)
+            return calculator.index;
     }
+    return -1;
 }
 
 QWidget *frmMDI::buildStrips() {
@@ -171,23 +154,33 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
     picButtonContainer_ = new QWidget(strip);
     picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
     PlaceTwips(picButtonContainer_, 120, 0, kButtonContainerWidth, 825);
-    for (const LauncherButtonDesign &design : kLauncherButtons) {
+    // In screen order, left to right, which is also the order of Tab.
+    QList<const CalculatorRow *> buttons;
+    for (const CalculatorRow &calculator : calculators_)
+        buttons.append(&calculator);
+    std::stable_sort(buttons.begin(), buttons.end(),
+                     [](const CalculatorRow *a, const CalculatorRow *b) {
+                         return a->buttonLeft < b->buttonLeft;
+                     });
+    for (const CalculatorRow *design : buttons) {
         auto *icon = new QLabel(picButtonContainer_);
-        icon->setObjectName(QString::fromLatin1(design.iconName));
-        icon->setPixmap(PictureFor(LauncherIcon(design.icon), 32, icon));
+        icon->setObjectName(QString::fromLatin1(design->iconName));
+        icon->setPixmap(PictureFor(LauncherIcon(design->icon), 32, icon));
         icon->setAlignment(Qt::AlignCenter);
-        PlaceTwips(icon, design.iconLeft, 180, 510, 510);
+        PlaceTwips(icon, design->iconLeft, 180, 510, 510);
 
-        auto *button = new GraphicalButton(QString::fromLatin1(design.caption), kButtonGrey,
+        auto *button = new GraphicalButton(QString::fromUtf8(design->caption), kButtonGrey,
                                            picButtonContainer_);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design.index));
-        button->setProperty("index", design.index);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design->index));
+        button->setProperty("index", design->index);
         button->setFont(VerdanaFont(8.25));
-        PlaceTwips(button, design.left, 188, 2010, 495);
-        const int index = design.index;
+        PlaceTwips(button, design->buttonLeft, 188, 2010, 495);
+        const int index = design->index;
         connect(button, &QPushButton::clicked, this,
                 [this, index] { cmdSelectOption_Click(index); });
-        cmdSelectOption_[static_cast<std::size_t>(index)] = button;
+        cmdSelectOption_.insert(index, button);
+        if (!firstLauncherButton_)
+            firstLauncherButton_ = button;
     }
 }
 
@@ -195,8 +188,8 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
     panel->setMouseTracking(true);
     panel->installEventFilter(this);
     double textsBottom = 0;
-    for (const CaptionDesign &design : kCaptions) {
-        const QString caption = QString::fromUtf8(design.caption);
+    for (const CaptionDesign &design : CaptionDesigns(calculators_)) {
+        const QString &caption = design.caption;
         const bool clickable = CalculatorOfCaption(design.index) >= 0;
         // The texts that open a calculator are links: reached by Tab, pressed by Space or Enter.
         QLabel *label = clickable ? new LinkLabel(caption, panel) : new QLabel(caption, panel);
@@ -215,9 +208,9 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
             connect(static_cast<LinkLabel *>(label), &LinkLabel::clicked, this,
                     [this, index] { lblCaption_Click(index); });
         }
-        PlaceTwips(label, kCaptionDesignLeft[design.index], design.top, design.width,
-                   design.height);
-        lblCaption_[static_cast<std::size_t>(design.index)] = label;
+        // Its left edge follows the window's width (placeOnWidth).
+        PlaceTwips(label, 0, design.top, design.width, design.height);
+        lblCaption_.insert(design.index, label);
         textsBottom = std::max(textsBottom, design.top + design.height);
     }
     panel->setMinimumHeight(TwipsToPixels(textsBottom + kLauncherPanelMargin));
@@ -261,8 +254,8 @@ void frmMDI::placeOnWidth() {
     };
     centre(lblOrvantixBanner_, kBannerWidth);
     centre(picButtonContainer_, kButtonContainerWidth);
-    for (const CaptionDesign &design : kCaptions) {
-        QLabel *label = lblCaption_[static_cast<std::size_t>(design.index)];
+    for (const CaptionDesign &design : CaptionDesigns(calculators_)) {
+        QLabel *label = lblCaption_.value(design.index);
         PlaceTwips(label, (screen - design.width) / 2, design.top, design.width, design.height);
     }
     PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);

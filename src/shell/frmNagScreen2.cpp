@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "shell/Startup.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Pictures.h"
 
@@ -41,14 +42,6 @@ QFont TitleFont() {
     font.setPointSizeF(13.5);
     font.setBold(true);
     return font;
-}
-
-QLabel *MakeText(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setWordWrap(true);
-    return label;
 }
 
 QPushButton *MakeButton(const QString &name, const QString &caption, QWidget *parent) {
@@ -103,7 +96,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     , platform_(platform) {
     setObjectName(QStringLiteral("frmNagScreen2"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Vellora v1.20"));
+    setWindowTitle(ProgramCaption());
     setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
@@ -114,9 +107,9 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     picture->setAccessibleName(QStringLiteral("Vellora"));
 
     QLabel *title =
-        MakeText(QStringLiteral("Label1"), QStringLiteral("Vellora v1.20"), TitleFont(), this);
+        MakeLabel<QLabel>(QStringLiteral("Label1"), ProgramCaption(), TitleFont(), this);
     title->setWordWrap(false);
-    Label2_ = MakeText(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
+    Label2_ = MakeLabel<QLabel>(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
     FixTextColour(Label2_, QColor(0, 0, 128));
 
     auto *frame6 = new QGroupBox(QStringLiteral("Download Orvantix Softwares"), this);
@@ -133,7 +126,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
                   ReadableOn(link.color(QPalette::Link), link.color(QPalette::Window)));
     goToHome->setPalette(link);
     connect(goToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
-    QLabel *label3 = MakeText(
+    QLabel *label3 = MakeLabel<QLabel>(
         QStringLiteral("Label3"),
         QStringLiteral("Orvantix makes many more free programs for your health, your home and "
                        "your work. Try them today, and share the ones you like with your friends "

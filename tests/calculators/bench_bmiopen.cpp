@@ -1,5 +1,7 @@
 #include "LauncherBenchmark.h"
 
+#include "calculators/bmi/frmBodyMassIndexMain.h"
+
 #include <QtTest>
 
 // A click on the "Body Mass Index" launcher button, to a fresh input window on screen.
@@ -9,13 +11,13 @@ class BmiOpenBenchmark : public QObject {
 private slots:
     void openFromLauncher() {
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_1",
-                                             vellora::CalculatorForm::BodyMassIndexMain);
+                                             vellora::frmBodyMassIndexMain::staticMetaObject);
     }
 
     // The same controls in a bare child window, opened the same way.
     void bareChildFromLauncher() {
         vellora::test::BenchmarkBareChildOpen("cmdSelectOption_1",
-                                              vellora::CalculatorForm::BodyMassIndexMain);
+                                              vellora::frmBodyMassIndexMain::staticMetaObject);
     }
 };
 

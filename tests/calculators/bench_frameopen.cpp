@@ -1,5 +1,7 @@
 #include "LauncherBenchmark.h"
 
+#include "calculators/frame/frmBodyFrameSizeMain.h"
+
 #include <QtTest>
 
 // A click on the "Body Frame Size" launcher button, to a fresh window on screen.
@@ -9,13 +11,13 @@ class FrameOpenBenchmark : public QObject {
 private slots:
     void openFromLauncher() {
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_0",
-                                             vellora::CalculatorForm::BodyFrameSizeMain);
+                                             vellora::frmBodyFrameSizeMain::staticMetaObject);
     }
 
     // The same controls in a bare child window, opened the same way.
     void bareChildFromLauncher() {
         vellora::test::BenchmarkBareChildOpen("cmdSelectOption_0",
-                                              vellora::CalculatorForm::BodyFrameSizeMain);
+                                              vellora::frmBodyFrameSizeMain::staticMetaObject);
     }
 };
 

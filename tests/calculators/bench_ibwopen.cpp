@@ -1,5 +1,7 @@
 #include "LauncherBenchmark.h"
 
+#include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
+
 #include <QtTest>
 
 // A click on the "Ideal Body Weight Calculator" launcher button, to a fresh input window on
@@ -10,13 +12,13 @@ class IbwOpenBenchmark : public QObject {
 private slots:
     void openFromLauncher() {
         vellora::test::BenchmarkLauncherOpen(
-            "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
+            "cmdSelectOption_2", vellora::frmIdealBodyWeightCalculatorMain::staticMetaObject);
     }
 
     // The same controls in a bare child window, opened the same way.
     void bareChildFromLauncher() {
         vellora::test::BenchmarkBareChildOpen(
-            "cmdSelectOption_2", vellora::CalculatorForm::IdealBodyWeightCalculatorMain);
+            "cmdSelectOption_2", vellora::frmIdealBodyWeightCalculatorMain::staticMetaObject);
     }
 };
 

@@ -1,5 +1,7 @@
 #include "LauncherBenchmark.h"
 
+#include "calculators/whr/frmIdealWaistHipRatioMain.h"
+
 #include <QtTest>
 
 // A click on the "Ideal Waist Hip Ratio" launcher button, to a fresh window on screen.
@@ -9,13 +11,13 @@ class WhrOpenBenchmark : public QObject {
 private slots:
     void openFromLauncher() {
         vellora::test::BenchmarkLauncherOpen("cmdSelectOption_3",
-                                             vellora::CalculatorForm::IdealWaistHipRatioMain);
+                                             vellora::frmIdealWaistHipRatioMain::staticMetaObject);
     }
 
     // The same controls in a bare child window, opened the same way.
     void bareChildFromLauncher() {
         vellora::test::BenchmarkBareChildOpen("cmdSelectOption_3",
-                                              vellora::CalculatorForm::IdealWaistHipRatioMain);
+                                              vellora::frmIdealWaistHipRatioMain::staticMetaObject);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "LauncherFixture.h"
 #include "MenuDriver.h"
 
+#include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
@@ -296,7 +297,7 @@ void IbwWindowsTest::launcherClosesInputAndResult() {
     if (button == "cmdSelectOption_2")
         QCOMPARE(picks(), kPresets);
     else
-        QVERIFY(!input() && main->openForm(CalculatorForm::BodyMassIndexMain));
+        QVERIFY(!input() && main->openForm<frmBodyMassIndexMain>());
 }
 
 void IbwWindowsTest::fileItemsAndCoBrandCaption() {

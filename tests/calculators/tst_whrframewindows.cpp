@@ -2,6 +2,8 @@
 #include "MenuDriver.h"
 
 #include "calculators/StepCalculatorWindow.h"
+#include "calculators/frame/frmBodyFrameSizeMain.h"
+#include "calculators/whr/frmIdealWaistHipRatioMain.h"
 #include "links/Promotions.h"
 
 #include <QClipboard>
@@ -24,17 +26,17 @@ const QString kOnlyNumber = QStringLiteral("You can enter only number");
 struct Design {
     const char *button;
     const char *launcherText;
-    CalculatorForm form;
+    const QMetaObject *form;
     const char *title;
     const char *firstResult;
 };
 
 const Design &DesignOf(const QString &window) {
     static const Design kWhr{"cmdSelectOption_3", "lblCaption_6",
-                             CalculatorForm::IdealWaistHipRatioMain, "QV Ideal Waist Hip Ratio",
-                             "WHR"};
+                             &frmIdealWaistHipRatioMain::staticMetaObject,
+                             "QV Ideal Waist Hip Ratio", "WHR"};
     static const Design kFrame{"cmdSelectOption_0", "lblCaption_3",
-                               CalculatorForm::BodyFrameSizeMain, "QV Body Frame Size",
+                               &frmBodyFrameSizeMain::staticMetaObject, "QV Body Frame Size",
                                "Body Frame Size"};
     return window == "whr" ? kWhr : kFrame;
 }
@@ -87,7 +89,7 @@ private slots:
 
 private:
     StepCalculatorWindow *window() const {
-        return qobject_cast<StepCalculatorWindow *>(main->openForm(form_));
+        return qobject_cast<StepCalculatorWindow *>(main->openForm(*form_));
     }
     template <class T> T *in(const QString &name) const {
         T *found = LauncherFixture::in<T>(window(), name);
@@ -100,7 +102,7 @@ private:
     void press(QWidget *target, const QString &keys);
     void checkOnlyRefusals(int count, const QString &box);
 
-    CalculatorForm form_ = CalculatorForm::IdealWaistHipRatioMain;
+    const QMetaObject *form_ = &frmIdealWaistHipRatioMain::staticMetaObject;
 };
 
 void WhrFrameWindowsTest::init() {

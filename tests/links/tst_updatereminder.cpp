@@ -104,7 +104,7 @@ void UpdateReminderTest::decides() {
     platform.settingsReadable = readable;
     platform.answers.push_back(answerYes ? MessageAnswer::Yes : MessageAnswer::No);
 
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
 
     QCOMPARE(platform.messages.size(), asks ? 1 : 0);
     if (asks) {
@@ -139,15 +139,15 @@ void UpdateReminderTest::everyLocaleReadsBackWhatItWrote() {
     const QDate firstDay(2026, 12, 20); // 15 days later is next year
     FakePlatform platform;
     Configure(platform, locale, firstDay);
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
     QCOMPARE(StoredDuration(platform), ShortDate(locale, firstDay));
 
     platform.date = firstDay.addDays(14);
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
     QVERIFY2(platform.messages.isEmpty(), qPrintable(StoredDuration(platform)));
 
     platform.date = firstDay.addDays(15);
-    UpdateReminder(platform);
+    UpdateReminder(platform, SettingsStoreAccess(platform));
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(StoredDuration(platform), ShortDate(locale, platform.date));
 }

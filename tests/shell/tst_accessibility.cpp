@@ -281,8 +281,7 @@ void AccessibilityTest::messageBoxReadsAndHandsTheFocusBack() {
     QFETCH(QString, focus);
     closeMainWindow();
     static QtPlatform real; // outlives the main window, which cleanup() closes
-    main = std::make_unique<frmMDI>(real);
-    RegisterCalculators(*main);
+    main = std::make_unique<frmMDI>(real, Calculators());
     main->show();
     QVERIFY(QTest::qWaitForWindowActive(main.get()));
 

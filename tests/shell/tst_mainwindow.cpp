@@ -2,6 +2,7 @@
 #include "MenuDriver.h"
 #include "WidgetTest.h"
 
+#include "calculators/Calculators.h"
 #include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
 #include "shell/frmMDI.h"
@@ -44,6 +45,9 @@ private slots:
     void welcomeTextsChangeNothing_data();
     void welcomeTextsChangeNothing();
     void buttonOfMissingCalculatorShowsNothing();
+    void calculatorTableHasNoClashes();
+    void everyCalculatorOpensFromButtonAndText_data();
+    void everyCalculatorOpensFromButtonAndText();
     void aboutIsModalAndCloses_data();
     void aboutIsModalAndCloses();
     void aboutLinksKeepItOpen();
@@ -62,7 +66,7 @@ private:
 
 void MainWindowTest::init() {
     platform = FakePlatform();
-    main = std::make_unique<frmMDI>(platform);
+    main = std::make_unique<frmMDI>(platform, Calculators());
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main.get()));
 }
@@ -273,12 +277,77 @@ void MainWindowTest::welcomeTextsChangeNothing() {
 }
 
 void MainWindowTest::buttonOfMissingCalculatorShowsNothing() {
-    // No calculator is registered with this window.
+    // A calculator whose input window cannot be made, and an index that no calculator has.
+    CalculatorTable calculators = Calculators();
+    for (CalculatorRow &calculator : calculators) {
+        if (calculator.index == 3)
+            calculator.open = nullptr;
+    }
+    main = std::make_unique<frmMDI>(platform, calculators);
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main.get()));
     Click(main.get(), "cmdSelectOption_3");
     QVERIFY(!main->launcherPanel()->isVisible());
     QVERIFY(main->findChild<QMdiArea *>()->subWindowList().isEmpty());
     main->OpenCalculator(7);
     QVERIFY(main->findChild<QMdiArea *>()->subWindowList().isEmpty());
+}
+
+// A new row must not take an index, a text or a place in the close order that another row has,
+// nor a text of the welcome texts (0 to 2).
+void MainWindowTest::calculatorTableHasNoClashes() {
+    QList<int> buttons;
+    QList<int> texts{0, 1, 2};
+    QList<int> places;
+    for (const CalculatorRow &calculator : Calculators()) {
+        QVERIFY2(!buttons.contains(calculator.index), calculator.caption);
+        QVERIFY2(!texts.contains(calculator.captionIndex), calculator.caption);
+        buttons.append(calculator.index);
+        texts.append(calculator.captionIndex);
+        QVERIFY2(calculator.open, calculator.caption);
+        for (const CalculatorFormRow &form : calculator.forms) {
+            QVERIFY2(!places.contains(form.closePlace), calculator.caption);
+            places.append(form.closePlace);
+        }
+    }
+}
+
+void MainWindowTest::everyCalculatorOpensFromButtonAndText_data() {
+    QTest::addColumn<int>("row");
+    for (qsizetype row = 0; row < Calculators().size(); ++row)
+        QTest::newRow(Calculators()[row].caption) << static_cast<int>(row);
+}
+
+// Each row's button and text carry its caption and open a fresh input window of that calculator,
+// which the close order reaches.
+void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
+    QFETCH(int, row);
+    const CalculatorRow &calculator = Calculators()[row];
+    auto *button =
+        main->findChild<QPushButton *>(QStringLiteral("cmdSelectOption_%1").arg(calculator.index));
+    QVERIFY(button);
+    QCOMPARE(button->text(), QString::fromUtf8(calculator.caption));
+    QCOMPARE(caption(calculator.captionIndex)->text(), QString::fromUtf8(calculator.caption));
+
+    for (QWidget *launcher : {static_cast<QWidget *>(button),
+                              static_cast<QWidget *>(caption(calculator.captionIndex))}) {
+        QTest::mouseClick(launcher, Qt::LeftButton);
+        QMdiSubWindow *input = main->findChild<QMdiArea *>()->activeSubWindow();
+        QVERIFY(input);
+        QVERIFY(input->isVisible());
+        QVERIFY(!main->launcherPanel()->isVisible());
+        const auto inTable = [&calculator](const QMetaObject *kind) {
+            return std::any_of(calculator.forms.begin(), calculator.forms.end(),
+                               [kind](const CalculatorFormRow &form) { return form.form == kind; });
+        };
+        QVERIFY(inTable(input->metaObject()));
+        QCOMPARE(main->openForm(*input->metaObject()), input);
+
+        main->CloseCalculatorWindows();
+        QVERIFY(!main->openForm(*input->metaObject()));
+        QVERIFY(main->launcherPanel()->isVisible());
+        SettleDeletions();
+    }
 }
 
 void MainWindowTest::aboutIsModalAndCloses_data() {

@@ -1,7 +1,8 @@
 #include "FakePlatform.h"
 #include "WidgetTest.h"
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/Calculators.h"
+#include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
@@ -29,7 +30,7 @@ private slots:
 void StartupTest::secondCopyIsRefused() {
     FakePlatform platform;
     platform.otherCopyRunning = true;
-    const auto main = RunStartup(platform);
+    const auto main = RunStartup(platform, Calculators());
     QVERIFY(!main);
     QCOMPARE(platform.instanceChecks, 1);
     QCOMPARE(platform.messages.size(), 1);
@@ -46,7 +47,7 @@ void StartupTest::secondCopyIsRefused() {
 
 void StartupTest::firstCopyShowsMaximisedLauncher() {
     FakePlatform platform;
-    const auto main = RunStartup(platform);
+    const auto main = RunStartup(platform, Calculators());
     QVERIFY(main);
     QVERIFY(main->isVisible());
     QVERIFY(main->windowState() & Qt::WindowMaximized);
@@ -73,7 +74,7 @@ void StartupTest::closingTheMainWindowEndsTheProgram() {
     QFETCH(QString, mainBy);
     QFETCH(QString, exitBy);
     FakePlatform platform;
-    const auto main = RunStartup(platform);
+    const auto main = RunStartup(platform, Calculators());
     QVERIFY(main);
     if (mainBy == "close")
         main->close();
@@ -97,9 +98,9 @@ void StartupTest::closingTheMainWindowEndsTheProgram() {
 // The session manager's last word arrives as the application's Quit event.
 void StartupTest::endOfSessionLeavesThroughBothUnloads() {
     FakePlatform platform;
-    const auto main = RunStartup(platform);
+    const auto main = RunStartup(platform, Calculators());
     Click(main.get(), "cmdSelectOption_1");
-    QPointer<QWidget> calculator = main->openForm(CalculatorForm::BodyMassIndexMain);
+    QPointer<QWidget> calculator = main->openForm<frmBodyMassIndexMain>();
     QVERIFY(calculator);
     QSignalSpy unloaded(main.get(), &frmMDI::unloaded);
     QEvent quit(QEvent::Quit);
@@ -113,7 +114,7 @@ void StartupTest::endOfSessionLeavesThroughBothUnloads() {
 
 void StartupTest::endProgramClosesEveryOpenWindow() {
     FakePlatform platform;
-    const auto main = RunStartup(platform);
+    const auto main = RunStartup(platform, Calculators());
     QWidget other;
     other.show();
     EndProgram(platform);

@@ -32,11 +32,10 @@ namespace vellora::test {
 // The main window as start-up leaves it, on screen, and one of its launcher buttons.
 struct LauncherOnScreen {
     FakePlatform platform;
-    frmMDI main{platform};
+    frmMDI main{platform, Calculators()};
     QPushButton *launcher = nullptr;
 
     bool show(const char *button) {
-        RegisterCalculators(main);
         main.show();
         launcher = main.findChild<QPushButton *>(QString::fromLatin1(button));
         return QTest::qWaitForWindowExposed(&main) && launcher;
@@ -53,7 +52,7 @@ inline void BenchmarkClicks(QPushButton *button) {
     }
 }
 
-inline void BenchmarkLauncherOpen(const char *button, CalculatorForm form) {
+inline void BenchmarkLauncherOpen(const char *button, const QMetaObject &form) {
     LauncherOnScreen screen;
     QVERIFY(screen.show(button));
     BenchmarkClicks(screen.launcher);
@@ -198,12 +197,12 @@ inline QMdiSubWindow *OpenBareChild(const PlainCopy &body, const QString &title,
 // The yardstick for BenchmarkLauncherOpen: in the same main window, with the calculator's
 // controls taken from a window the launcher opened, a click closes the bare child that is open,
 // opens a fresh one, paints it and lets the closed one go.
-inline void BenchmarkBareChildOpen(const char *button, CalculatorForm form) {
+inline void BenchmarkBareChildOpen(const char *button, const QMetaObject &form) {
     LauncherOnScreen screen;
     QVERIFY(screen.show(button));
     frmMDI &main = screen.main;
     QTest::mouseClick(screen.launcher, Qt::LeftButton);
-    CalculatorWindow *calculator = main.openForm(form);
+    QMdiSubWindow *calculator = main.openForm(form);
     QVERIFY(calculator);
     const PlainCopy body = CopyPlainly(calculator->widget());
     const QString title = calculator->windowTitle();

@@ -22,8 +22,7 @@ class LauncherFixture {
 protected:
     void openMainWindow() {
         platform = FakePlatform();
-        main = std::make_unique<frmMDI>(platform);
-        RegisterCalculators(*main);
+        main = std::make_unique<frmMDI>(platform, Calculators());
         main->show();
         QVERIFY(QTest::qWaitForWindowActive(main.get()));
     }
@@ -34,9 +33,7 @@ protected:
     }
 
     // The open calculator window of that kind, or nullptr.
-    template <class Form> Form *form() const {
-        return qobject_cast<Form *>(main->openForm(Form::kForm));
-    }
+    template <class Form> Form *form() const { return main->openForm<Form>(); }
 
     // The control of that name inside the window, or nullptr.
     template <class T> static T *in(QWidget *window, const QString &name) {

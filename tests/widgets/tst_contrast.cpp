@@ -4,8 +4,10 @@
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
+#include "calculators/frame/frmBodyFrameSizeMain.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
+#include "calculators/whr/frmIdealWaistHipRatioMain.h"
 #include "links/frmAbout.h"
 #include "shell/frmNagScreen2.h"
 
@@ -201,8 +203,9 @@ QWidget *ContrastTest::openWindow(const QString &which) {
     }
     const bool frame = which.startsWith("frame");
     Click(main.get(), frame ? "cmdSelectOption_0" : "cmdSelectOption_3");
-    auto *window = qobject_cast<StepCalculatorWindow *>(main->openForm(
-        frame ? CalculatorForm::BodyFrameSizeMain : CalculatorForm::IdealWaistHipRatioMain));
+    auto *window = qobject_cast<StepCalculatorWindow *>(
+        main->openForm(frame ? frmBodyFrameSizeMain::staticMetaObject
+                             : frmIdealWaistHipRatioMain::staticMetaObject));
     if (window && which.endsWith("result")) {
         const QStringList entries =
             frame ? QStringList{"txtElbowInch=2.7"} : QStringList{"txtWaist=84", "txtHip=100"};

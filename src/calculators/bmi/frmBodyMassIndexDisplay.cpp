@@ -5,6 +5,7 @@
 #include "links/Promotions.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/MeasuredLabel.h"
 #include "widgets/ReadableLabel.h"
 
@@ -15,23 +16,9 @@
 
 namespace vellora {
 
-namespace {
-
-template <class Label = MeasuredLabel>
-Label *MakeLabel(const QString &name, const QString &text, const QFont &font, QWidget *parent) {
-    auto *label = new Label(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    return label;
-}
-
-} // namespace
-
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"),
-                             CoBrandSpacing::FourBlanks, 8400, 6000) {
+    : CalculatorResultWindow(mdi, QStringLiteral("QV Body Mass Index"), CoBrandSpacing::FourBlanks,
+                             8400, 6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
@@ -39,35 +26,36 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 
     auto *result = new QGroupBox(QStringLiteral("QV Free Body Mass Index Result"), body());
     result->setObjectName(QStringLiteral("Frame1"));
-    auto *label2 = new MeasuredLabel(
+    auto *label2 = MakeLabel(
+        QStringLiteral("Label2"),
         QStringLiteral("Body Mass Index is a great way to know your body fatness. Knowing your "
                        "BMI will give you an opportunity to protect your health and prevent "
                        "serious illnesses by taking caution."),
-        result);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setWordWrap(true);
-    label2->setFont(VerdanaFont(8.25, false));
+        VerdanaFont(8.25, false), result);
 
     const QFont heading = VerdanaFont(8.25);
     const QFont value = VerdanaFont(9.75, false);
     auto *columns = new QGridLayout;
-    columns->addWidget(
-        MakeLabel(QStringLiteral("Label8"), QStringLiteral("Your Height Is"), heading, result), 0,
-        0);
-    columns->addWidget(
-        MakeLabel(QStringLiteral("Label7"), QStringLiteral("Your Weight Is"), heading, result), 0,
-        1);
+    columns->addWidget(MakeLabel(QStringLiteral("Label8"), QStringLiteral("Your Height Is"),
+                                 heading, result, LabelShape::Centred),
+                       0, 0);
+    columns->addWidget(MakeLabel(QStringLiteral("Label7"), QStringLiteral("Your Weight Is"),
+                                 heading, result, LabelShape::Centred),
+                       0, 1);
     columns->addWidget(MakeLabel(QStringLiteral("Label6"),
-                                 QStringLiteral("Your Body Mass Index Is"), heading, result),
+                                 QStringLiteral("Your Body Mass Index Is"), heading, result,
+                                 LabelShape::Centred),
                        0, 2);
     // The values and the verdict are reached by Tab, and read with their headings.
-    lblYourHeight_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourHeight"),
-                                              QStringLiteral("Your Height Is"), value, result);
-    lblYourWeight_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourWeight"),
-                                              QStringLiteral("Your Weight Is"), value, result);
-    lblYourBodyMassIndex_ =
-        MakeLabel<ReadableLabel>(QStringLiteral("lblYourBodyMassIndex"),
-                                 QStringLiteral("Your Body Mass Index Is"), value, result);
+    lblYourHeight_ =
+        MakeLabel<ReadableLabel>(QStringLiteral("lblYourHeight"), QStringLiteral("Your Height Is"),
+                                 value, result, LabelShape::Centred);
+    lblYourWeight_ =
+        MakeLabel<ReadableLabel>(QStringLiteral("lblYourWeight"), QStringLiteral("Your Weight Is"),
+                                 value, result, LabelShape::Centred);
+    lblYourBodyMassIndex_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourBodyMassIndex"),
+                                                     QStringLiteral("Your Body Mass Index Is"),
+                                                     value, result, LabelShape::Centred);
     columns->addWidget(lblYourHeight_, 1, 0);
     columns->addWidget(lblYourWeight_, 1, 1);
     columns->addWidget(lblYourBodyMassIndex_, 1, 2);
@@ -75,9 +63,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     for (int column = 0; column < 3; ++column)
         columns->setColumnStretch(column, 1);
 
-    lblResult_ = MakeLabel<ReadableLabel>(QStringLiteral("lblResult"), QStringLiteral("lblResult"),
-                                          VerdanaFont(12), result);
-    FixTextColour(lblResult_, QColor(0, 0, 160));
+    lblResult_ = MakeResultLabel(QStringLiteral("lblResult"), result);
 
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addWidget(label2);

@@ -12,7 +12,6 @@ struct BmiResult;
 class frmBodyMassIndexDisplay : public CalculatorResultWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::BodyMassIndexDisplay;
     explicit frmBodyMassIndexDisplay(frmMDI &mdi);
 
     // Fills the four value labels: verdict, height, weight, then the BMI.

@@ -24,16 +24,6 @@ namespace vellora {
 
 namespace {
 
-MenuBarDesign MenuDesign() {
-    MenuBarDesign menu;
-    menu.fileItems = {{QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuHelp1");
-    menu.secondSeparator = QStringLiteral("mnuHelp2");
-    menu.updateCaption = QStringLiteral("Check for Software &Update");
-    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
-    return menu;
-}
-
 QStringList WholeItems(int last) {
     QStringList items;
     items.reserve(last + 1);
@@ -78,7 +68,8 @@ struct frmBodyMassIndexMain::AreaDesign {
 };
 
 frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
-    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Body Mass Index"), MenuDesign(), 8400, 7800) {
+    : CalculatorWindow(mdi, QStringLiteral("QV Body Mass Index"), MenuDesign(MenuRow::InputWindow),
+                       8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
     connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
             &frmBodyMassIndexMain::mnuExit_Click);

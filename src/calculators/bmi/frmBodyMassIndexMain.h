@@ -15,7 +15,6 @@ namespace vellora {
 class frmBodyMassIndexMain : public CalculatorWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::BodyMassIndexMain;
     explicit frmBodyMassIndexMain(frmMDI &mdi);
 
 public slots:

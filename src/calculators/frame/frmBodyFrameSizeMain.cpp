@@ -17,8 +17,7 @@
 namespace vellora {
 
 frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
-    : StepCalculatorWindow(mdi, kForm, QStringLiteral("QV Body Frame Size"), 9600, QString(),
-                           QString()) {
+    : StepCalculatorWindow(mdi, QStringLiteral("QV Body Frame Size"), 9600, QString(), QString()) {
     setObjectName(QStringLiteral("frmBodyFrameSizeMain"));
 
     QGroupBox *input = step(InputStep);

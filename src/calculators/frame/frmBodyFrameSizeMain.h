@@ -14,7 +14,6 @@ class ReadableLabel;
 class frmBodyFrameSizeMain : public StepCalculatorWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::BodyFrameSizeMain;
     explicit frmBodyFrameSizeMain(frmMDI &mdi);
 
 public slots:

@@ -4,6 +4,7 @@
 #include "links/Promotions.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/MeasuredLabel.h"
 #include "widgets/ReadableLabel.h"
 
@@ -15,13 +16,10 @@ namespace vellora {
 
 namespace {
 
-template <class Label = MeasuredLabel>
-Label *AddLabel(QVBoxLayout *layout, const char *name, const char *text, const QFont &font) {
-    auto *label = new Label(QString::fromLatin1(text), layout->parentWidget());
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
+MeasuredLabel *AddLabel(QVBoxLayout *layout, const char *name, const char *text,
+                        const QFont &font) {
+    auto *label = MakeLabel(QString::fromLatin1(name), QString::fromLatin1(text), font,
+                            layout->parentWidget(), LabelShape::Centred);
     layout->addWidget(label);
     return label;
 }
@@ -37,7 +35,7 @@ QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
 } // namespace
 
 frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"),
+    : CalculatorResultWindow(mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
                              CoBrandSpacing::Tight, 8400, 5400) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
 
@@ -50,8 +48,8 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
     heading_ =
         AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
     // Reached by Tab, and read with its heading.
-    lblResult_ = AddLabel<ReadableLabel>(frame1, "lblResult", "", VerdanaFont(12));
-    FixTextColour(lblResult_, QColor(0, 0, 160));
+    lblResult_ = MakeResultLabel(QString(), frame1->parentWidget());
+    frame1->addWidget(lblResult_);
 
     QVBoxLayout *frame2 = AddFrame(layout, "Frame2");
     AddLabel(frame2, "Label3", "Thanks for using QV Ideal Body Weight Calculator",

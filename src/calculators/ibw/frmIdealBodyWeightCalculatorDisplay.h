@@ -13,7 +13,6 @@ class ReadableLabel;
 class frmIdealBodyWeightCalculatorDisplay : public CalculatorResultWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::IdealBodyWeightCalculatorDisplay;
     explicit frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi);
 
     // Writes lblResult: "63 Pounds To 77 Pounds".

@@ -22,18 +22,6 @@ namespace vellora {
 
 namespace {
 
-MenuBarDesign MenuDesign() {
-    MenuBarDesign menu;
-    menu.fileItems = {
-        {QStringLiteral("mnuGetIdealBodyWeight"), QStringLiteral("Get My &Ideal Body Weight")},
-        {QStringLiteral("mnuExit"), QStringLiteral("E&xit")}};
-    menu.firstSeparator = QStringLiteral("mnuHelp1");
-    menu.secondSeparator = QStringLiteral("mnuHelp2");
-    menu.updateCaption = QStringLiteral("Check for Software &Update");
-    menu.makeMoneyName = QStringLiteral("mnuMakeMoneyOnline");
-    return menu;
-}
-
 // A fixed list with its caption label in front; the caption is the list's buddy, and the
 // accessible name says what the list holds where the caption alone would not.
 QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char *caption,
@@ -56,8 +44,11 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char
 } // namespace
 
 frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
-    : CalculatorWindow(mdi, kForm, QStringLiteral("QV Ideal Body Weight Calculator"), MenuDesign(),
-                       8400, 6000) {
+    : CalculatorWindow(
+          mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
+          MenuDesign(MenuRow::InputWindow, {{QStringLiteral("mnuGetIdealBodyWeight"),
+                                             QStringLiteral("Get My &Ideal Body Weight")}}),
+          8400, 6000) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
     connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
             &frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click);

@@ -13,7 +13,6 @@ namespace vellora {
 class frmIdealBodyWeightCalculatorMain : public CalculatorWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::IdealBodyWeightCalculatorMain;
     explicit frmIdealBodyWeightCalculatorMain(frmMDI &mdi);
 
 public slots:

@@ -16,7 +16,7 @@
 namespace vellora {
 
 frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
-    : StepCalculatorWindow(mdi, kForm, QStringLiteral("QV Ideal Waist Hip Ratio"), 9600,
+    : StepCalculatorWindow(mdi, QStringLiteral("QV Ideal Waist Hip Ratio"), 9600,
                            QStringLiteral("Personal Information"),
                            QStringLiteral("Ideal Waist Hip Ratio")) {
     setObjectName(QStringLiteral("frmIdealWaistHipRatioMain"));

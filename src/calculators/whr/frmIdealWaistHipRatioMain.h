@@ -14,7 +14,6 @@ class ReadableLabel;
 class frmIdealWaistHipRatioMain : public StepCalculatorWindow {
     Q_OBJECT
 public:
-    static constexpr CalculatorForm kForm = CalculatorForm::IdealWaistHipRatioMain;
     explicit frmIdealWaistHipRatioMain(frmMDI &mdi);
 
 public slots:
