@@ -24,6 +24,8 @@ public:
     void refuse(const QString &message);
 
 protected:
+    // Selects the text of a box come into by Tab, after the focus has been reported.
+    void focusInEvent(QFocusEvent *event) override;
     // The key filter (txtWaist_KeyPress, txtHip_KeyPress, txtElbowInch_KeyPress).
     void keyPressEvent(QKeyEvent *event) override;
 
