@@ -88,11 +88,34 @@ while IFS= read -r row; do
     [[ -z $row || $row == \#* ]] || walk+=("$row")
 done <"$(dirname "$0")/screen_reader_walk.txt"
 
+# A menu opened by its access key as a user does it, the Alt key held down while the letter goes
+# down and up. Under the screen reader the menu now and then closes as soon as it opened, so the
+# keys go again until its drop-down stays on the screen (a window of its own).
+shown_windows() { xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+open_menu() { # access key
+    local before
+    before=$(shown_windows)
+    for _ in 1 2 3 4 5; do
+        xdotool keydown alt
+        sleep 0.3
+        xdotool key "$1"
+        sleep 0.3
+        xdotool keyup alt
+        sleep 1
+        (($(shown_windows) > before)) && return 0
+    done
+    echo "note: the menu of Alt+$1 did not stay open"
+}
+
 for row in "${walk[@]}"; do
     keys=${row%%|*}
     first=1
     for key in $keys; do
-        xdotool key "$key"
+        if [[ $key == menu:* ]]; then
+            open_menu "${key#menu:}"
+        else
+            xdotool key "$key"
+        fi
         sleep "${STOP_SECONDS:-1.5}"
         # Orca presents the stop before the row's other keys change it; a key that opens or closes
         # a window takes longer on this slow machine.
