@@ -36,6 +36,22 @@ void NumberBox::focusInEvent(QFocusEvent *event) {
     });
 }
 
+// Going out, the box drops its selection, and Qt reports that before it reports the focus on the
+// next control, which a screen reader then leaves unannounced. So the selection goes afterwards.
+void NumberBox::focusOutEvent(QFocusEvent *event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    QFocusEvent keepingSelection(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QLineEdit::focusOutEvent(&keepingSelection);
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus())
+            deselect();
+    });
+}
+
 void NumberBox::refuse(const QString &message) {
     platform_.showMessage(this, message, MessageIcon::Stop, MessageButtons::Ok);
     setFocus(Qt::OtherFocusReason);
