@@ -129,8 +129,15 @@ for row in "${walk[@]}"; do
     done
 done
 
-# The exit window closes, which ends the program; Orca writes out the rest of its file as it ends.
+# The exit window closes, which ends the program. Orca writes out the rest of its file as it ends,
+# but does not always end when asked: Shift pressed a few times more fills its last block, so that
+# what it said up to here is written out in any case (Orca echoes Shift, which no stop is cut at).
 xdotool key space
+sleep 3
+for _ in $(seq 12); do
+    xdotool key shift
+    sleep 0.3
+done
 wait_ended() { # pid, seconds
     for _ in $(seq $(($2 * 10))); do
         kill -0 "$1" 2>/dev/null || return 0
