@@ -24,6 +24,10 @@ public:
     void refuse(const QString &message);
 
 protected:
+    // Selects the text of a box come into by Tab, after the focus has been reported.
+    void focusInEvent(QFocusEvent *event) override;
+    // Drops the selection of a box left, after the focus has moved on.
+    void focusOutEvent(QFocusEvent *event) override;
     // The key filter (txtWaist_KeyPress, txtHip_KeyPress, txtElbowInch_KeyPress).
     void keyPressEvent(QKeyEvent *event) override;
 

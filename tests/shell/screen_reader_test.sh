@@ -88,11 +88,34 @@ while IFS= read -r row; do
     [[ -z $row || $row == \#* ]] || walk+=("$row")
 done <"$(dirname "$0")/screen_reader_walk.txt"
 
+# A menu opened by its access key as a user does it, the Alt key held down while the letter goes
+# down and up. Under the screen reader the menu now and then closes as soon as it opened, so the
+# keys go again until its drop-down stays on the screen (a window of its own).
+shown_windows() { xdotool search --all --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+open_menu() { # access key
+    local before
+    before=$(shown_windows)
+    for _ in 1 2 3 4 5; do
+        xdotool keydown alt
+        sleep 0.3
+        xdotool key "$1"
+        sleep 0.3
+        xdotool keyup alt
+        sleep 1
+        (($(shown_windows) > before)) && return 0
+    done
+    echo "note: the menu of Alt+$1 did not stay open"
+}
+
 for row in "${walk[@]}"; do
     keys=${row%%|*}
     first=1
     for key in $keys; do
-        xdotool key "$key"
+        if [[ $key == menu:* ]]; then
+            open_menu "${key#menu:}"
+        else
+            xdotool key "$key"
+        fi
         sleep "${STOP_SECONDS:-1.5}"
         # Orca presents the stop before the row's other keys change it; a key that opens or closes
         # a window takes longer on this slow machine.
@@ -106,8 +129,15 @@ for row in "${walk[@]}"; do
     done
 done
 
-# The exit window closes, which ends the program; Orca writes out the rest of its file as it ends.
+# The exit window closes, which ends the program. Orca writes out the rest of its file as it ends,
+# but does not always end when asked: Shift pressed a few times more fills its last block, so that
+# what it said up to here is written out in any case (Orca echoes Shift, which no stop is cut at).
 xdotool key space
+sleep 3
+for _ in $(seq 12); do
+    xdotool key shift
+    sleep 0.3
+done
 wait_ended() { # pid, seconds
     for _ in $(seq $(($2 * 10))); do
         kill -0 "$1" 2>/dev/null || return 0

@@ -218,6 +218,8 @@ private slots:
     void focusEndsOnEveryTabStop();
     void listsSpeakTheirItem_data();
     void listsSpeakTheirItem();
+    void numberBoxIsSelectedWhileItHasTheFocus_data();
+    void numberBoxIsSelectedWhileItHasTheFocus();
 };
 
 void AccessibilityTest::init() {
@@ -431,6 +433,31 @@ void AccessibilityTest::listsSpeakTheirItem() {
     // The list's name is what it holds, not its item.
     QVERIFY(!read->text(QAccessible::Name).isEmpty());
     QVERIFY(read->text(QAccessible::Name) != after);
+}
+
+void AccessibilityTest::numberBoxIsSelectedWhileItHasTheFocus_data() {
+    QTest::addColumn<Keys>("keys");
+    QTest::addColumn<QString>("held");
+    QTest::newRow("whr, waist") << "Tab>cmdSelectOption_3 Space Tab '85 Tab '100 Tab>txtWaist"
+                                << "85";
+    QTest::newRow("frame, elbow") << "Tab>cmdSelectOption_0 Space Tab Tab '2.5 Tab>txtElbowInch"
+                                  << "2.5";
+}
+
+// Coming back into a number box by Tab selects what it holds, so that typing replaces it, and
+// leaving it drops the selection. (The box does both only once the focus has been reported, for a
+// screen reader's sake.)
+void AccessibilityTest::numberBoxIsSelectedWhileItHasTheFocus() {
+    QFETCH(Keys, keys);
+    QFETCH(QString, held);
+    Press(keys);
+    auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(box);
+    QTRY_COMPARE(box->selectedText(), held);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
+    QTRY_VERIFY(!box->hasSelectedText());
+    QCOMPARE(box->text(), held);
 }
 
 QTEST_MAIN(AccessibilityTest)
