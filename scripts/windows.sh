@@ -236,9 +236,14 @@ check "the uninstaller is installed" test -f "$program_files/Uninstall.exe"
 listed() { timeout 30 wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; }
 check "the program is listed among installed programs" listed
 
-# The pid of the wine command is the Windows program's own, as its windows name it; whatever
-# still runs at the end is killed.
-start() { wine "$installed" >/dev/null 2>&1 & echo $!; }
+# Starts the installed program, its pid in $started: the wine command's, which is the Windows
+# program's own, as its windows name it. It is this shell's child, so that this shell reaps it
+# when it ends; whatever still runs at the end is killed.
+start() {
+    wine "$installed" >/dev/null 2>&1 &
+    started=$!
+    wine_pids+=("$started")
+}
 # Windows of a process with exactly that title, waiting up to $3 seconds for one.
 windows_of() {
     local pid=$1 title=$2 wait=${3:-0} found
@@ -251,7 +256,8 @@ windows_of() {
     return 1
 }
 lacks_window() { ! windows_of "$1" "$2" >/dev/null; }
-alive() { kill -0 "$1" 2>/dev/null; }
+# A process that ended but was not reaped yet (a zombie) is not alive.
+alive() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 ended() { # pid, seconds
     for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
     return 1
@@ -268,8 +274,8 @@ stored_value() { # value name
         awk -v name="$1" '$1 == name && $2 == "REG_SZ" {print $3}'
 }
 
-first=$(start)
-wine_pids+=("$first")
+start
+first=$started
 main=$(windows_of "$first" 'Vellora v1.20' 90 | head -n 1)
 check "the installed program shows its main window titled \"Vellora v1.20\"" test -n "$main"
 today=$(date +%-m/%-d/%Y)
@@ -277,8 +283,8 @@ check "the first run stores today ($today) scrambled under Settings in the regis
     test "$(stored_value "$(scramble Duration)")" == "$(scramble "$today")"
 
 # A second copy is refused with the message; Ctrl+C copies a Windows message box's text.
-second=$(start)
-wine_pids+=("$second")
+start
+second=$started
 box=$(windows_of "$second" 'Vellora' 60 | head -n 1)
 check "a second copy shows a message box" test -n "$box"
 check "a second copy shows no main window" lacks_window "$second" 'Vellora v1.20'
@@ -317,8 +323,8 @@ rm -f "$opened"
 old_day=$(date -d '15 days ago' +%-m/%-d/%Y)
 timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
     >/dev/null 2>&1
-third=$(start)
-wine_pids+=("$third")
+start
+third=$started
 question=$(windows_of "$third" 'Vellora' 90 | head -n 1)
 check "a start 15 days after the stored date asks about an update" test -n "$question"
 check "the question comes before the main window" lacks_window "$third" 'Vellora v1.20'
