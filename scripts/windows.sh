@@ -218,9 +218,12 @@ run_qtest() { # the test program
     grep -E '^(FAIL!|XPASS)' -A2 "$results/$name.txt" 2>/dev/null | sed 's/^/    /'
     [[ $status -eq 0 ]]
 }
-while IFS= read -r test_program; do
+# Qt's project setup puts every Windows program at the top of the build folder.
+mapfile -t test_programs < <(find "$build" -maxdepth 1 -name 'tst_*.exe' | sort)
+check "the QtTest programs are built (${#test_programs[@]})" test ${#test_programs[@]} -gt 0
+for test_program in "${test_programs[@]}"; do
     check "$(basename "$test_program" .exe) passes under Wine" run_qtest "$test_program"
-done < <(find "$build/tests" -name 'tst_*.exe' | sort)
+done
 
 # ---- The installed program ----------------------------------------------------------------------
 program_files=$WINEPREFIX/drive_c/Program\ Files/Vellora
