@@ -169,7 +169,7 @@ echo "Installer: $setup ($(stat -c %s "$setup") bytes)"
 set +e
 # A fresh Windows of its own in the build folder; no Mono or Gecko prompts, no desktop menu
 # entries made on the host for the Start-menu entry. Wine gives Windows programs no QT_*
-# variables, hence -platform on the command line.
+# variables from here: those the tests need go into the Wine user's environment (below).
 export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
@@ -206,11 +206,14 @@ chmod +x "$build/browser.sh"
 timeout 30 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$build/browser.sh" /f \
     >/dev/null 2>&1
 
-# The QtTest programs, offscreen; each writes its plain-text log and a JUnit file.
+# The QtTest programs, offscreen; each writes its plain-text log and a JUnit file. The platform
+# comes through the environment, as -platform only suits the tests with a GUI application (the
+# others refuse it as an unknown option); it is taken away again before the installed program.
+timeout 30 wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
 run_qtest() { # the test program
     local name
     name=$(basename "$1" .exe)
-    timeout 600 wine "$1" -platform offscreen \
+    timeout 600 wine "$1" \
         -o "$(windows_path "$results/$name.txt"),txt" \
         -o "$(windows_path "$results/$name.xml"),junitxml" >/dev/null 2>&1
     local status=$?
@@ -224,6 +227,7 @@ check "the QtTest programs are built (${#test_programs[@]})" test ${#test_progra
 for test_program in "${test_programs[@]}"; do
     check "$(basename "$test_program" .exe) passes under Wine" run_qtest "$test_program"
 done
+timeout 30 wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null 2>&1
 
 # ---- The installed program ----------------------------------------------------------------------
 program_files=$WINEPREFIX/drive_c/Program\ Files/Vellora
