@@ -169,7 +169,7 @@ echo "Installer: $setup ($(stat -c %s "$setup") bytes)"
 set +e
 # A fresh Windows of its own in the build folder; no Mono or Gecko prompts, no desktop menu
 # entries made on the host for the Start-menu entry. Wine gives Windows programs no QT_*
-# variables, hence -platform on the command line.
+# variables from here: those the tests need go into the Wine user's environment (below).
 export WINEPREFIX=$build/wine WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
@@ -206,11 +206,14 @@ chmod +x "$build/browser.sh"
 timeout 30 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$build/browser.sh" /f \
     >/dev/null 2>&1
 
-# The QtTest programs, offscreen; each writes its plain-text log and a JUnit file.
+# The QtTest programs, offscreen; each writes its plain-text log and a JUnit file. The platform
+# comes through the environment, as -platform only suits the tests with a GUI application (the
+# others refuse it as an unknown option); it is taken away again before the installed program.
+timeout 30 wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null 2>&1
 run_qtest() { # the test program
     local name
     name=$(basename "$1" .exe)
-    timeout 600 wine "$1" -platform offscreen \
+    timeout 600 wine "$1" \
         -o "$(windows_path "$results/$name.txt"),txt" \
         -o "$(windows_path "$results/$name.xml"),junitxml" >/dev/null 2>&1
     local status=$?
@@ -218,9 +221,13 @@ run_qtest() { # the test program
     grep -E '^(FAIL!|XPASS)' -A2 "$results/$name.txt" 2>/dev/null | sed 's/^/    /'
     [[ $status -eq 0 ]]
 }
-while IFS= read -r test_program; do
+# Qt's project setup puts every Windows program at the top of the build folder.
+mapfile -t test_programs < <(find "$build" -maxdepth 1 -name 'tst_*.exe' | sort)
+check "the QtTest programs are built (${#test_programs[@]})" test ${#test_programs[@]} -gt 0
+for test_program in "${test_programs[@]}"; do
     check "$(basename "$test_program" .exe) passes under Wine" run_qtest "$test_program"
-done < <(find "$build/tests" -name 'tst_*.exe' | sort)
+done
+timeout 30 wine reg delete 'HKCU\Environment' /v QT_QPA_PLATFORM /f >/dev/null 2>&1
 
 # ---- The installed program ----------------------------------------------------------------------
 program_files=$WINEPREFIX/drive_c/Program\ Files/Vellora
@@ -236,9 +243,14 @@ check "the uninstaller is installed" test -f "$program_files/Uninstall.exe"
 listed() { timeout 30 wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; }
 check "the program is listed among installed programs" listed
 
-# The pid of the wine command is the Windows program's own, as its windows name it; whatever
-# still runs at the end is killed.
-start() { wine "$installed" >/dev/null 2>&1 & echo $!; }
+# Starts the installed program, its pid in $started: the wine command's, which is the Windows
+# program's own, as its windows name it. It is this shell's child, so that this shell reaps it
+# when it ends; whatever still runs at the end is killed.
+start() {
+    wine "$installed" >/dev/null 2>&1 &
+    started=$!
+    wine_pids+=("$started")
+}
 # Windows of a process with exactly that title, waiting up to $3 seconds for one.
 windows_of() {
     local pid=$1 title=$2 wait=${3:-0} found
@@ -251,7 +263,8 @@ windows_of() {
     return 1
 }
 lacks_window() { ! windows_of "$1" "$2" >/dev/null; }
-alive() { kill -0 "$1" 2>/dev/null; }
+# A process that ended but was not reaped yet (a zombie) is not alive.
+alive() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 ended() { # pid, seconds
     for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
     return 1
@@ -268,8 +281,8 @@ stored_value() { # value name
         awk -v name="$1" '$1 == name && $2 == "REG_SZ" {print $3}'
 }
 
-first=$(start)
-wine_pids+=("$first")
+start
+first=$started
 main=$(windows_of "$first" 'Vellora v1.20' 90 | head -n 1)
 check "the installed program shows its main window titled \"Vellora v1.20\"" test -n "$main"
 today=$(date +%-m/%-d/%Y)
@@ -277,8 +290,8 @@ check "the first run stores today ($today) scrambled under Settings in the regis
     test "$(stored_value "$(scramble Duration)")" == "$(scramble "$today")"
 
 # A second copy is refused with the message; Ctrl+C copies a Windows message box's text.
-second=$(start)
-wine_pids+=("$second")
+start
+second=$started
 box=$(windows_of "$second" 'Vellora' 60 | head -n 1)
 check "a second copy shows a message box" test -n "$box"
 check "a second copy shows no main window" lacks_window "$second" 'Vellora v1.20'
@@ -317,8 +330,8 @@ rm -f "$opened"
 old_day=$(date -d '15 days ago' +%-m/%-d/%Y)
 timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
     >/dev/null 2>&1
-third=$(start)
-wine_pids+=("$third")
+start
+third=$started
 question=$(windows_of "$third" 'Vellora' 90 | head -n 1)
 check "a start 15 days after the stored date asks about an update" test -n "$question"
 check "the question comes before the main window" lacks_window "$third" 'Vellora v1.20'
