@@ -15,3 +15,5 @@ log=build/Testing/Temporary/LastTest.log
 awk '/^RESULT : /{name=$3; getline; printf "  %-52s %s %s\n", name, $1, $2}' "$log"
 grep -h ' median ' "$log" | sed 's/^/  /' || true # no start-up figures where xcb is missing
 
+# The Windows program: cross-built, installed and tested under Wine.
+scripts/windows.sh
