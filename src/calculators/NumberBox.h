@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLineEdit>
+#include "widgets/TextBox.h"
 
 namespace vellora {
 
@@ -11,7 +11,7 @@ class Platform;
 // Ctrl+C, Ctrl+X and Ctrl+V among them, is refused with "You can enter only number" and
 // discarded, and the focus stays in the box. Keys that type nothing (arrows, Home, End, Delete,
 // Tab) are let through. Pasted or dropped text is not filtered: the calculation reads it.
-class NumberBox : public QLineEdit {
+class NumberBox : public TextBox {
     Q_OBJECT
 public:
     enum class Accepts { Digits, DigitsAndPoint };
@@ -24,10 +24,6 @@ public:
     void refuse(const QString &message);
 
 protected:
-    // Selects the text of a box come into by Tab, after the focus has been reported.
-    void focusInEvent(QFocusEvent *event) override;
-    // Drops the selection of a box left, after the focus has moved on.
-    void focusOutEvent(QFocusEvent *event) override;
     // The key filter (txtWaist_KeyPress, txtHip_KeyPress, txtElbowInch_KeyPress).
     void keyPressEvent(QKeyEvent *event) override;
 

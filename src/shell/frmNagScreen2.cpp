@@ -7,6 +7,7 @@
 #include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Pictures.h"
+#include "widgets/TextBox.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -152,7 +153,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
             LimitLength(message, design.maxLength);
             box = message;
         } else {
-            auto *line = new QLineEdit(design.placeholder, frame2);
+            auto *line = new TextBox(design.placeholder, frame2);
             line->setMaxLength(design.maxLength);
             box = line;
         }
@@ -309,10 +310,17 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
             const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
                 break;
-            if (event->type() == QEvent::FocusIn)
-                txtBox_GotFocus(field);
-            else
-                txtBox_LostFocus(field);
+            // The placeholder changes once the focus has been reported, while the box is still
+            // the one entered, or still left.
+            const bool entering = event->type() == QEvent::FocusIn;
+            AfterFocusReported(box(field), [this, field, entering] {
+                if (box(field)->hasFocus() != entering)
+                    return;
+                if (entering)
+                    txtBox_GotFocus(field);
+                else
+                    txtBox_LostFocus(field);
+            });
             break;
         }
         case QEvent::KeyPress:

@@ -216,7 +216,8 @@ void ExitWindowTest::placeholdersMakeWayAndComeBack() {
     QCOMPARE(text(name), onEntering + typed);
     QTest::keyClick(window, Qt::Key_Tab);
     QVERIFY(!box(name)->hasFocus());
-    QCOMPARE(text(name), onLeaving);
+    // The placeholder comes back once the next box's focus has been reported.
+    QTRY_COMPARE(text(name), onLeaving);
 }
 
 void ExitWindowTest::emailBoxesRefuseBlanks_data() {
@@ -369,7 +370,7 @@ void ExitWindowTest::boxesTakeAtMostTheirLength() {
     QFETCH(QString, name);
     QFETCH(int, limit);
     QFETCH(QString, pasted);
-    box(name)->setFocus(Qt::TabFocusReason);
+    box(name)->setFocus();
     setText(name, "ab");
     QString kept = pasted.left(limit - 2);
     if (kept.back().isHighSurrogate())
