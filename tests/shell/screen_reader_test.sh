@@ -6,7 +6,8 @@
 # Orca runs with its own session bus and accessibility bus in a private X session and home, and
 # writes what it speaks into its debug file, in blocks: the file is read once Orca has ended. Each
 # key it echoes ('tab ', 'space ', 'return ', 'escape ') starts the speech of the next stop.
-# Usage: screen_reader_test.sh <program>
+# Usage: screen_reader_test.sh <program>; SCREEN_READER_WALK names another walk (a part of it, say),
+# SCREEN_READER_LOG a file to keep what Orca said in, SCREEN_READER_DEBUG one for its whole debug file.
 set -uo pipefail
 program=$1
 source "$(dirname "$0")/x_session.sh"
@@ -86,7 +87,7 @@ sleep 4 # Orca presents the new window
 walk=()
 while IFS= read -r row; do
     [[ -z $row || $row == \#* ]] || walk+=("$row")
-done <"$(dirname "$0")/screen_reader_walk.txt"
+done <"${SCREEN_READER_WALK:-$(dirname "$0")/screen_reader_walk.txt}"
 
 # A menu opened by its access key as a user does it, the Alt key held down while the letter goes
 # down and up. Under the screen reader the menu now and then closes as soon as it opened, so the
@@ -170,6 +171,7 @@ done <"$work/spoken"
 stops+=("$current")
 
 [[ -n ${SCREEN_READER_LOG:-} ]] && cp "$work/spoken" "$SCREEN_READER_LOG"
+[[ -n ${SCREEN_READER_DEBUG:-} ]] && cp "$speech" "$SCREEN_READER_DEBUG"
 # One key for each row, and the one that closed the exit window.
 check "Orca echoed one key for each row of the walk and one more (${#walk[@]} rows, $((${#stops[@]} - 1)) keys)" \
     test $((${#stops[@]} - 2)) -eq ${#walk[@]}
