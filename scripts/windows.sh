@@ -176,16 +176,11 @@ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 source tests/shell/x_session.sh
 results=$build/results
-wine_pids=()
-cleanup() {
-    kill -9 "${wine_pids[@]}" 2>/dev/null
-    timeout 20 wineserver -k 2>/dev/null
-    stop_x_session
-}
-trap cleanup EXIT
 rm -rf "$WINEPREFIX" "$results"
 mkdir -p "$results"
-start_x_session 500 899 || { echo "windows: no X session could be started"; exit 1; }
+end_wine() { timeout 20 wineserver -k 2>/dev/null; }
+at_end=end_wine
+open_x_session 500 899
 timeout 180 wine wineboot --init >/dev/null 2>&1 || { echo "windows: wineboot failed"; exit 1; }
 
 # The path Windows programs see for a file here (Wine's Z: drive is the host's root).
@@ -249,26 +244,9 @@ check "the program is listed among installed programs" listed
 start() {
     wine "$installed" >/dev/null 2>&1 &
     started=$!
-    wine_pids+=("$started")
-}
-# Windows of a process with exactly that title, waiting up to $3 seconds for one.
-windows_of() {
-    local pid=$1 title=$2 wait=${3:-0} found
-    for _ in $(seq $((wait * 10 + 1))); do
-        found=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null)
-        [[ -n $found ]] && { echo "$found"; return 0; }
-        [[ $wait -eq 0 ]] && break
-        sleep 0.1
-    done
-    return 1
+    session_pids+=("$started")
 }
 lacks_window() { ! windows_of "$1" "$2" >/dev/null; }
-# A process that ended but was not reaped yet (a zombie) is not alive.
-alive() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
-ended() { # pid, seconds
-    for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
-    return 1
-}
 focus() {
     xdotool windowactivate --sync "$1" >/dev/null 2>&1
     xdotool windowfocus --sync "$1" >/dev/null 2>&1

@@ -27,27 +27,10 @@ EOF
 browser
 export PATH=$work/bin:$PATH
 
-pid=
-cleanup() {
-    [[ -n $pid ]] && kill -9 "$pid" 2>/dev/null
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_session 760 779 || { echo "FAILED: no X session could be started"; exit 1; }
+open_x_session 760 779
 
-windows_of() { # title: the program's visible windows with exactly that title
-    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null
-}
-wait_for() { # title: prints one window once it is there
-    local found
-    for _ in $(seq 150); do
-        found=$(windows_of "$1" | head -n 1)
-        [[ -n $found ]] && { echo "$found"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
+shown() { windows_of "$pid" "$1"; } # title: the program's visible windows with that title
+wait_for() { windows_of "$pid" "$1" 15 | head -n 1; } # title: one window, once it is there
 key() { xdotool key --clearmodifiers "$@"; sleep 0.2; }
 opened_count() { [[ -e $opened ]] && grep -c . "$opened" || echo 0; }
 # The value of a query key in the last address opened, with its escapes decoded.
@@ -59,12 +42,13 @@ opened_value() { # key
 
 "$program" >"$work/output" 2>&1 &
 pid=$!
+session_pids+=("$pid")
 main=$(wait_for 'Vellora v1.20')
 check "the main window comes" test -n "$main"
 wmctrl -i -c "$main"
 exit_window=
 for _ in $(seq 100); do
-    exit_window=$(windows_of 'Vellora v1.20' | grep -vx "$main" | head -n 1)
+    exit_window=$(shown 'Vellora v1.20' | grep -vx "$main" | head -n 1)
     [[ -n $exit_window ]] && break
     sleep 0.1
 done
@@ -96,21 +80,21 @@ check "it carries the name and both e-mail addresses" \
     = 'Ann|ann@x.org|Bob|bob@y.org'
 check "it carries the first 2,000 characters of the pasted message" \
     test "$(opened_value taf3)" = "${long:0:2000}"
-check "no message came" test -z "$(windows_of 'Vellora')"
+check "no message came" test -z "$(shown 'Vellora')"
 
 # A browser that cannot be started: the script's interpreter does not exist.
 printf '#!/nonexistent/interpreter\n' > "$work/bin/xdg-open"
 key Return
 box=$(wait_for 'Vellora')
 check "a browser that cannot be started brings a message" test -n "$box"
-check "the exit window stays behind the message" test -n "$(windows_of 'Vellora v1.20')"
+check "the exit window stays behind the message" test -n "$(shown 'Vellora v1.20')"
 if [[ -n $box ]]; then
     xdotool windowactivate --sync "$box" >/dev/null 2>&1
     key Return
 fi
-for _ in $(seq 50); do [[ -z $(windows_of 'Vellora') ]] && break; sleep 0.1; done
-check "OK takes the message away" test -z "$(windows_of 'Vellora')"
-check "the exit window stays open" test -n "$(windows_of 'Vellora v1.20')"
+for _ in $(seq 50); do [[ -z $(shown 'Vellora') ]] && break; sleep 0.1; done
+check "OK takes the message away" test -z "$(shown 'Vellora')"
+check "the exit window stays open" test -n "$(shown 'Vellora v1.20')"
 check "the program runs on" kill -0 "$pid"
 check "nothing more reached the browser" test "$(opened_count)" -eq 1
 

@@ -33,16 +33,7 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$1" >> "%s"\n' "$work/opened" > "$work/bin/x
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
 
-pid=
-orca_pid=
-cleanup() {
-    [[ -n $pid ]] && kill -9 "$pid" 2>/dev/null
-    [[ -n $orca_pid ]] && kill -9 "$orca_pid" 2>/dev/null
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_session 650 659 || { echo "FAILED: no X session could be started"; exit 1; }
+open_x_session 650 659
 
 # The accessibility bus, started through the session bus, with accessibility switched on.
 a11y() { timeout 20 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus "$@"; }
@@ -54,6 +45,7 @@ a11y_bus=$(a11y org.a11y.Bus.GetAddress | sed -n 's/^ *string "\(.*\)"$/\1/p')
 speech=$work/orca.debug
 timeout 900 orca --replace --debug-file "$speech" >"$work/orca.out" 2>&1 &
 orca_pid=$!
+session_pids+=("$orca_pid")
 # Orca is listening once it has asked the registry for the events it presents.
 listening() {
     timeout 10 dbus-send --bus="$a11y_bus" --print-reply --dest=org.a11y.atspi.Registry \
@@ -74,9 +66,9 @@ sleep 2
 
 "$program" >"$work/output" 2>&1 &
 pid=$!
+session_pids+=("$pid")
 for _ in $(seq 300); do
-    [[ -n $(xdotool search --all --onlyvisible --pid "$pid" --name '^Vellora v1.20$' 2>/dev/null) ]] &&
-        break
+    windows_of "$pid" 'Vellora v1.20' >/dev/null && break
     sleep 0.1
 done
 sleep 4 # Orca presents the new window
@@ -139,20 +131,10 @@ for _ in $(seq 12); do
     xdotool key shift
     sleep 0.3
 done
-wait_ended() { # pid, seconds
-    for _ in $(seq $(($2 * 10))); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.1
-    done
-    return 1
-}
-check "the program ends when its exit window closes" wait_ended "$pid" 15
-kill -9 "$pid" 2>/dev/null
-pid=
+check "the program ends when its exit window closes" ended "$pid" 15
 kill "$orca_pid" 2>/dev/null
-wait_ended "$orca_pid" 60 || echo "note: Orca did not end when asked; what it had not written out is lost"
+ended "$orca_pid" 60 || echo "note: Orca did not end when asked; what it had not written out is lost"
 kill -9 "$orca_pid" 2>/dev/null
-orca_pid=
 
 # What Orca said, one utterance a line, then cut into stops at the keys it echoed.
 grep "SPEECH OUTPUT: '" "$speech" |

@@ -15,14 +15,7 @@ chmod 755 "$work"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY XDG_CONFIG_HOME XDG_CACHE_HOME
 
 source "$(dirname "$0")/x_session.sh"
-pids=()
-cleanup() {
-    kill -9 "${pids[@]}" 2>/dev/null
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_session 740 759 || { echo "FAILED: no X session could be started"; exit 1; }
+open_x_session 740 759
 
 cp "$program" "$work/vellora"
 chmod 755 "$work/vellora"
@@ -32,9 +25,6 @@ if [[ $(id -u) -eq 0 ]]; then
     as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 fi
 
-windows_of() { # pid, title: its visible windows with exactly that title
-    xdotool search --all --onlyvisible --pid "$1" --name "^$2\$" 2>/dev/null
-}
 # M: the process shows its main window, B: its message box, -: neither yet.
 shown() {
     if [[ -n $(windows_of "$1" 'Vellora v1.20') ]]; then echo M
@@ -71,7 +61,7 @@ for _ in 1 2 3; do
         "${as_user[@]}" "$work/vellora" >/dev/null 2>&1 &
     copies+=($!)
 done
-pids+=("${copies[@]}")
+session_pids+=("${copies[@]}")
 one_main_window "runtime folder of mode 0500" "${copies[@]}"
 check "runtime folder of mode 0500: the lock is in the user's own cache folder" \
     lock_is_private "$home/.cache/vellora"
@@ -98,7 +88,7 @@ else
         mount --bind -o ro "$XDG_RUNTIME_DIR" "$XDG_RUNTIME_DIR" || exit 1
         touch "$XDG_RUNTIME_DIR/probe" 2>/dev/null && exit 1
         for _ in 1 2 3; do "$1" >/dev/null 2>&1 & echo $!; done' _ "$work/vellora")
-    pids+=("${copies[@]}")
+    session_pids+=("${copies[@]}")
     check "read-only mount: three copies started" test "${#copies[@]}" -eq 3
     one_main_window "runtime folder on a read-only mount" "${copies[@]}"
     check "read-only mount: the lock is in the user's own cache folder" \

@@ -12,34 +12,11 @@ mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 source "$(dirname "$0")/x_session.sh"
-pids=()
-cleanup() {
-    kill -9 "${pids[@]}" 2>/dev/null
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_session 90 489 || { echo "FAILED: no X session could be started"; exit 1; }
+open_x_session 90 489
 
 start() { "$program" >/dev/null 2>&1 & echo $!; }
-# Windows of a process with exactly that title, waiting up to $3 seconds for one.
-windows_of() {
-    local pid=$1 title=$2 wait=${3:-0} found
-    for _ in $(seq $((wait * 10 + 1))); do
-        found=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null)
-        [[ -n $found ]] && { echo "$found"; return 0; }
-        [[ $wait -eq 0 ]] && break
-        sleep 0.1
-    done
-    return 1
-}
 has_window() { windows_of "$@" >/dev/null; }
 lacks_window() { ! windows_of "$1" "$2" >/dev/null; }
-alive() { kill -0 "$1" 2>/dev/null; }
-ended() { # pid, seconds
-    for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
-    return 1
-}
 press_ok() { # the message box's window
     xdotool windowactivate --sync "$1" >/dev/null 2>&1
     xdotool windowfocus --sync "$1" >/dev/null 2>&1
@@ -54,13 +31,13 @@ shown() {
 
 # A first copy shows its main window and no message.
 first=$(start)
-pids+=("$first")
+session_pids+=("$first")
 check "first copy shows the main window" has_window "$first" 'Vellora v1.20' 30
 check "first copy shows no message" lacks_window $first 'Vellora'
 
 # A second copy shows "Application is already running" and nothing else, then ends on OK.
 second=$(start)
-pids+=("$second")
+session_pids+=("$second")
 box=$(windows_of "$second" 'Vellora' 20)
 check "second copy shows its message box" test -n "$box"
 check "second copy shows no main window" lacks_window $second 'Vellora v1.20'
@@ -73,7 +50,7 @@ check "first copy keeps its main window" has_window "$first" 'Vellora v1.20'
 kill -9 "$first"
 ended "$first" 5
 third=$(start)
-pids+=("$third")
+session_pids+=("$third")
 check "start after SIGKILL shows the main window" has_window "$third" 'Vellora v1.20' 20
 check "start after SIGKILL shows no message" lacks_window $third 'Vellora'
 kill -9 "$third"
@@ -81,9 +58,9 @@ ended "$third" 5
 
 # Two copies started at the same instant: exactly one main window.
 a=$(start)
-pids+=("$a")
+session_pids+=("$a")
 b=$(start)
-pids+=("$b")
+session_pids+=("$b")
 for _ in $(seq 200); do
     state=$(shown "$a")$(shown "$b")
     [[ $state != *-* ]] && break
@@ -140,7 +117,7 @@ check "the program runs on with the exit window" alive "$survivor"
 wmctrl -i -c "$exit_window"
 check "the exit window's close box ends the program" ended "$survivor" 10
 next=$(start)
-pids+=("$next")
+session_pids+=("$next")
 check "start after closing the exit window shows the main window" \
     has_window "$next" 'Vellora v1.20' 20
 check "start after closing the exit window shows no message" lacks_window $next 'Vellora'
@@ -154,7 +131,7 @@ check "the exit window has the focus after Alt+E" active "$exit_window"
 xdotool key --clearmodifiers alt+x
 check "the exit window's Alt+X ends the program" ended "$next" 10
 last=$(start)
-pids+=("$last")
+session_pids+=("$last")
 check "start after Alt+X shows the main window" has_window "$last" 'Vellora v1.20' 20
 check "start after Alt+X shows no message" lacks_window $last 'Vellora'
 

@@ -33,14 +33,8 @@ chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
 
 source "$(dirname "$0")/x_session.sh"
+open_x_session 630 639
 pid=
-cleanup() {
-    [[ -n $pid ]] && kill -9 "$pid" 2>/dev/null
-    stop_x_session
-    rm -rf "$work"
-}
-trap cleanup EXIT
-start_x_session 630 639 || { echo "FAILED: no X session could be started"; exit 1; }
 
 # Starts the program on the given day under the given regional settings, in the current home.
 start() { # day, locale
@@ -48,6 +42,7 @@ start() { # day, locale
         LD_PRELOAD="$libfaketime" FAKETIME="@$1 10:00:00" FAKETIME_DONT_FAKE_MONOTONIC=1 \
         "$program" >"$work/output" 2>&1 &
     pid=$!
+    session_pids+=("$pid")
 }
 stop() {
     if ! kill -9 "$pid" 2>/dev/null; then
@@ -57,9 +52,7 @@ stop() {
     wait "$pid" 2>/dev/null
     pid=
 }
-window_of() { # title: the running copy's visible window with exactly that title
-    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n 1
-}
+window_of() { windows_of "$pid" "$1" | head -n 1; } # title: the running copy's window
 # Waits until the copy shows its main window (M) or a message box (B); prints which, or -.
 first_window() {
     for _ in $(seq 200); do

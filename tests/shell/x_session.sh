@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # Shared by the tests that drive the real program: a private X server with a window manager and
-# a session bus, and the tally of checks. Source it, call start_x_session, end with report_checks.
+# a session bus, and the tally of checks. Source it, call open_x_session (or start_x_session and
+# stop_x_session), end with report_checks.
 
 source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
@@ -45,4 +46,39 @@ start_x_session() {
 stop_x_session() {
     kill "$x_wm" "${DBUS_SESSION_BUS_PID:-}" "$x_server" 2>/dev/null
     wait "$x_wm" "$x_server" 2>/dev/null
+}
+
+# The processes a script starts go into `session_pids`; `at_end` may name a command of the script's
+# own. When the script ends, the processes are killed, the command runs, the session ends and the
+# script's scratch folder $work, where it has one, is removed.
+session_pids=()
+at_end=
+open_x_session() { # first and last display number, screen size
+    trap end_x_session EXIT
+    start_x_session "$@" || { echo "FAILED: no X session could be started"; exit 1; }
+}
+end_x_session() {
+    ((${#session_pids[@]})) && kill -9 "${session_pids[@]}" 2>/dev/null
+    [[ -n $at_end ]] && $at_end
+    stop_x_session
+    [[ -n ${work:-} ]] && rm -rf "$work"
+}
+
+# The visible windows of a process with exactly that title, one a line, waiting up to $3 seconds
+# for one; fails when there is none.
+windows_of() { # pid, title, seconds
+    local pid=$1 title=$2 wait=${3:-0} found
+    for _ in $(seq $((wait * 10 + 1))); do
+        found=$(xdotool search --all --onlyvisible --pid "$pid" --name "^${title}\$" 2>/dev/null)
+        [[ -n $found ]] && { echo "$found"; return 0; }
+        [[ $wait -eq 0 ]] && break
+        sleep 0.1
+    done
+    return 1
+}
+# A process that has ended but not yet been waited for counts as ended.
+alive() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
+ended() { # pid, seconds
+    for _ in $(seq $(($2 * 10))); do alive "$1" || return 0; sleep 0.1; done
+    return 1
 }
