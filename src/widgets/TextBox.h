@@ -7,10 +7,10 @@
 namespace vellora {
 
 // Runs the action once the focus change under way has been reported to screen readers: at the
-// next turn of the event loop, or before the next key or click if that comes first, so that nothing
-// typed ahead meets the box as it was. A screen reader takes any report from a box that
-// comes before the focus report (its text, selection or cursor changing) for the focus moving
-// in, silently, and then passes over the focus report as old news.
+// next turn of the event loop, or before the next key or click if that comes first, so that
+// nothing typed ahead meets the box as it was. A screen reader takes any report from a box that
+// comes before the focus report (its text, selection or cursor changing) for the focus moving in,
+// silently, and then passes over the focus report as old news.
 void AfterFocusReported(QWidget *box, std::function<void()> action);
 
 // A one-line text box that a screen reader hears arrive. Come into by Tab, Qt's box selects its
