@@ -1,5 +1,6 @@
 #include "widgets/TextBox.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -58,6 +59,102 @@ private:
     std::function<void()> action_;
 };
 
+// A text box, as Qt describes a line edit, but with its text as one run of (no) attributes: Qt
+// gives a run of no characters at each offset, and a screen reader that reads the line by runs
+// then leaves out its last character ("8" for "85").
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+public:
+    explicit TextBoxAccessible(TextBox *box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return box()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    void setText(QAccessible::Text kind, const QString &text) override {
+        if (kind == QAccessible::Value)
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(kind, text);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override {
+        *startOffset = *endOffset = 0;
+        if (selectionIndex != 0 || !box()->hasSelectedText())
+            return;
+        *startOffset = box()->selectionStart();
+        *endOffset = *startOffset + int(box()->selectedText().size());
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int startOffset, int endOffset) override {
+        setSelection(0, startOffset, endOffset);
+    }
+    void removeSelection(int selectionIndex) override {
+        if (selectionIndex == 0)
+            box()->deselect();
+    }
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
+        if (selectionIndex == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int startOffset, int endOffset) const override {
+        return box()->text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(box()->text().size()); }
+    QRect characterRect(int offset) const override { return box()->characterRect(offset); }
+    int offsetAtPoint(const QPoint &point) const override {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override {
+        box()->setCursorPosition(endIndex);
+        box()->setCursorPosition(startIndex);
+    }
+    QString attributes(int, int *startOffset, int *endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    void deleteText(int startOffset, int endOffset) override {
+        box()->setText(box()->text().remove(startOffset, endOffset - startOffset));
+    }
+    void insertText(int offset, const QString &text) override {
+        box()->setText(box()->text().insert(offset, text));
+    }
+    void replaceText(int startOffset, int endOffset, const QString &text) override {
+        box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    TextBox *box() const { return static_cast<TextBox *>(widget()); }
+};
+
+QAccessibleInterface *TextBoxInterface(const QString &className, QObject *object) {
+    if (className == QLatin1String(TextBox::staticMetaObject.className()))
+        return new TextBoxAccessible(static_cast<TextBox *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 void AfterFocusReported(QWidget *box, std::function<void()> action) {
@@ -65,7 +162,12 @@ void AfterFocusReported(QWidget *box, std::function<void()> action) {
 }
 
 TextBox::TextBox(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent) {}
+    : QLineEdit(text, parent) {
+    [[maybe_unused]] static const bool described = [] {
+        QAccessible::installFactory(TextBoxInterface);
+        return true;
+    }();
+}
 
 QRect TextBox::characterRect(int offset) const {
     const QString shown = displayText();
