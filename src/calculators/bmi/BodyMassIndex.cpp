@@ -1,6 +1,7 @@
 #include "calculators/bmi/BodyMassIndex.h"
 
 #include "calculators/DecimalRounding.h"
+#include "calculators/UnitConversion.h"
 
 #include <array>
 #include <charconv>
@@ -12,10 +13,6 @@
 namespace vellora {
 
 namespace {
-
-// An inch counts as 2.5 centimetres.
-constexpr double kCentimetresPerInch = 2.5;
-constexpr double kCentimetresPerMeter = 100.0;
 
 constexpr double kNormalFrom = 18.5;
 constexpr double kOverweightFrom = 25.0;
@@ -106,8 +103,7 @@ BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {
     std::string heightText = ShortestDecimal(heightValue) + (inches ? " Inches" : " Meters");
     double meters = heightValue;
     if (inches) {
-        const double centimetres = heightValue * kCentimetresPerInch;
-        meters = centimetres / kCentimetresPerMeter;
+        meters = heightValue * kMetersPerInch;
     }
 
     const double squaredMeters = meters * meters;

@@ -1,6 +1,7 @@
 #include "calculators/ibw/IdealBodyWeight.h"
 
 #include "calculators/DecimalRounding.h"
+#include "calculators/UnitConversion.h"
 
 #include <algorithm>
 #include <charconv>
@@ -12,7 +13,9 @@ namespace vellora {
 namespace {
 
 // One end of the range in the chosen unit, as a number and as written: whole pounds as they
-// stand, kilograms rounded to two decimals and written without trailing zeros ("35", "30.91").
+// stand, kilograms rounded to two decimals and written without trailing zeros ("88", "30.84").
+// No whole pound of the table converts to a value that ends in an exact half at the third
+// decimal (the nearest, 135 pounds, is 61.23496995 kg), so how halves round never shows here.
 struct RangeEnd {
     double value = 0.0;
     std::string text;

@@ -68,7 +68,7 @@ struct IbwSelection {
 struct IbwResult {
     double low = 0.0; // in the chosen unit; kilograms as rounded to two decimals
     double high = 0.0;
-    std::string text; // "63 Pounds To 77 Pounds", "28.64 Kgs To 35 Kgs"; "." as the point
+    std::string text; // "63 Pounds To 77 Pounds", "28.58 Kgs To 34.93 Kgs"; "." as the point
 };
 
 // The range for the selection. A height that is not an item of the table gives 0, 0 and an
