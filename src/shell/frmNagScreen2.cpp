@@ -305,10 +305,9 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
-            // Only a move between controls counts: a message box, a context menu or another
-            // program taking the window's activation leaves the box as it is.
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            // A message box, a context menu or another program taking the window's activation
+            // leaves the box as it is.
+            if (!MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
                 break;
             // The placeholder changes once the focus has been reported, while the box is still
             // the one entered, or still left.

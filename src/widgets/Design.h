@@ -28,8 +28,8 @@ double LeftTwips(const QWidget *widget);
 // Verdana where it is installed, a sans-serif of similar width where not.
 QFont VerdanaFont(double pointSize, bool bold = true, bool underline = false);
 
-// Designer captions write a literal "&" as "&&".
-QString LabelCaption(const char *caption);
+// The caption as it reads: "&Kilograms" reads "Kilograms", and "&&", a literal "&", one "&".
+QString WithoutAccessKeys(const QString &caption);
 
 inline const QColor kStripColour(192, 192, 255);
 inline const QColor kButtonGrey(192, 192, 192);

@@ -10,13 +10,11 @@
 
 namespace vellora {
 
-namespace {
-
-// Leaving for a message box, a menu or another program is not leaving the box: Qt keeps the
-// selection then, and so does this box.
 bool MovesBetweenControls(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
+
+namespace {
 
 // Watches the whole application's input, not the box's own: a filter put on the box while the
 // box's filters are being run would be run in the same round. Deleted with its box, or once it
