@@ -16,8 +16,6 @@ CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &capti
     : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::mnuFileBack_Click);
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &CalculatorResultWindow::mnuExit_Click);
 
     foot_ = new QFrame(body());
     foot_->setObjectName(QStringLiteral("Frame5"));
@@ -54,10 +52,6 @@ void CalculatorResultWindow::mnuFileBack_Click() {
 
 void CalculatorResultWindow::cmdExit_Click() {
     close();
-}
-
-void CalculatorResultWindow::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

@@ -22,7 +22,6 @@ public slots:
     void cmdBack_Click();
     void mnuFileBack_Click();
     void cmdExit_Click();
-    void mnuExit_Click();
 
 protected:
     // The input window Back returns to: the hidden one, or a fresh one if it has gone.

@@ -20,9 +20,6 @@ StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &caption, 
                                            const QString &inputCaption,
                                            const QString &resultCaption)
     : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &StepCalculatorWindow::mnuExit_Click);
-
     QFrame *banner = MakeBannerFrame(QStringLiteral("fraLabel14"), QStringLiteral("Label14"),
                                      VisitHomePageBannerCaption(), platform(), body());
     // The banner names a web address, which may be longer than the window is wide.
@@ -95,10 +92,6 @@ ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWi
 
 void StepCalculatorWindow::promotionsLastInTabOrder() {
     TabLast(promotions_, body());
-}
-
-void StepCalculatorWindow::mnuExit_Click() {
-    close();
 }
 
 } // namespace vellora

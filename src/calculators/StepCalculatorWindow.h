@@ -26,9 +26,6 @@ public:
     QGroupBox *step(Step step) const;
     Step currentStep() const;
 
-public slots:
-    void mnuExit_Click();
-
 protected:
     StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
                          const QString &inputCaption, const QString &resultCaption);

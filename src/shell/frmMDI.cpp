@@ -31,8 +31,6 @@ frmMDI::frmMDI(Platform &platform, CalculatorTable calculators)
     menu_ = new SharedMenuBar(MenuDesign(MenuRow::MainWindow), platform_, this);
     menuBars_->addWidget(menu_);
     setMenuWidget(menuBars_);
-    connect(menu_->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmMDI::mnuExit_Click);
 
     setCentralWidget(buildStrips());
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::showCurrentMenuBar);
@@ -220,10 +218,6 @@ void frmMDI::Label7_Click() {
 }
 
 void frmMDI::cmdMdiExit_Click() {
-    close();
-}
-
-void frmMDI::mnuExit_Click() {
     close();
 }
 

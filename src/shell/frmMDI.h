@@ -91,7 +91,6 @@ public slots:
     void Picture6_Click();
     void Label7_Click();
     void cmdMdiExit_Click();
-    void mnuExit_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -219,7 +219,8 @@ void MainWindowTest::makeMoneyIsGreyedOutButOpensFullyBranded() {
     QVERIFY(!makeMoney->isEnabled());
     ClickBarEntry(bar(), QStringLiteral("mkmoney"));
     QVERIFY(platform.openedAddresses.isEmpty());
-    static_cast<SharedMenuBar *>(bar())->mnuMakeMoneyOnline_Click();
+    makeMoney->setEnabled(true);
+    makeMoney->trigger();
     QCOMPARE(platform.openedAddresses, QStringList{kHelp + "/fully-branded.html"});
 }
 

@@ -71,8 +71,6 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     : CalculatorWindow(mdi, QStringLiteral("QV Body Mass Index"), MenuDesign(MenuRow::InputWindow),
                        8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmBodyMassIndexMain::mnuExit_Click);
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
@@ -345,10 +343,6 @@ void frmBodyMassIndexMain::cmdCalculate_Click() {
 
 void frmBodyMassIndexMain::cmdExit_Click() {
     close();
-}
-
-void frmBodyMassIndexMain::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

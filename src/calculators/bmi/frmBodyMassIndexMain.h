@@ -28,7 +28,6 @@ public slots:
     void cmdBackHeight_Click();
     void cmdCalculate_Click();
     void cmdExit_Click();
-    void mnuExit_Click();
 
 private:
     // One of the two areas, weight or height: a unit panel and an entry panel in one place.

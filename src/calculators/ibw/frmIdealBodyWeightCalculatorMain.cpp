@@ -52,8 +52,6 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
     connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
             &frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click);
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmIdealBodyWeightCalculatorMain::mnuExit_Click);
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
@@ -142,10 +140,6 @@ void frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click() {
 
 void frmIdealBodyWeightCalculatorMain::cmdExit_Click() {
     close();
-}
-
-void frmIdealBodyWeightCalculatorMain::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

@@ -19,7 +19,6 @@ public slots:
     void cmdCalculate_Click();
     void mnuGetIdealBodyWeight_Click();
     void cmdExit_Click();
-    void mnuExit_Click();
 
 private:
     void Form_Load();
