@@ -1,5 +1,6 @@
 #include "links/frmAbout.h"
 
+#include "links/Promotions.h"
 #include "links/WebLink.h"
 #include "platform/Program.h"
 #include "widgets/Design.h"
@@ -15,8 +16,7 @@
 namespace vellora {
 
 frmAbout::frmAbout(Platform &platform, QWidget *parent)
-    : QDialog(parent)
-    , platform_(platform) {
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ProgramCaption());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -56,22 +56,23 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     offer->setWordWrap(true);
     offer->setFont(VerdanaFont(8.25, false));
 
-    auto *coBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
-    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    coBrand->setFont(VerdanaFont(8.25, true, true));
-    connect(coBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    // Named lblCoBrand, it offers the fully-branded edition that Label3 describes.
+    LinkLabel *fullyBranded = MakeWebLinkLabel(QStringLiteral("lblCoBrand"),
+                                               QStringLiteral("Click here for more details."),
+                                               WebLink::FullyBranded, platform, this);
+    fullyBranded->setFont(VerdanaFont(8.25, true, true));
 
-    auto *homePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress(), this);
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    LinkLabel *homePage = MakeWebLinkLabel(
+        QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress(),
+        WebLink::HomePage, platform, this);
     homePage->setFont(VerdanaFont(8.25, true, true));
-    connect(homePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Escape reaches reject(), which closes the window just as "&OK" does.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *heading = new QHBoxLayout;
     heading->addWidget(picture);
@@ -86,25 +87,12 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     layout->addWidget(description);
     layout->addWidget(line);
     layout->addWidget(offer);
-    layout->addWidget(coBrand);
+    layout->addWidget(fullyBranded);
     layout->addWidget(homePage);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedWidth(430);
     ok->setFocus();
-}
-
-// Escape reaches reject(), which closes the window just as "&OK" does.
-void frmAbout::cmdOK_Click() {
-    accept();
-}
-
-void frmAbout::lblCoBrand_Click() {
-    OpenWebLink(platform_, WebLink::FullyBranded);
-}
-
-void frmAbout::lblHomePage_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
 }
 
 void ShowAbout(Platform &platform, QWidget *parent) {

@@ -205,18 +205,6 @@ void frmMDI::picMain_MouseMove() {
     }
 }
 
-void frmMDI::lblOrvantixBanner_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
-}
-
-void frmMDI::Picture6_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
-}
-
-void frmMDI::Label7_Click() {
-    OpenWebLink(platform_, WebLink::FullyBranded);
-}
-
 void frmMDI::cmdMdiExit_Click() {
     close();
 }
@@ -230,8 +218,9 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     if (watched == Picture6_) {
+        // The banner's strip opens the home page, as the banner on it does.
         if (release)
-            Picture6_Click();
+            OpenWebLink(platform_, WebLink::HomePage);
         return false;
     }
     if (watched == picMain_) {
