@@ -10,10 +10,10 @@
 
 namespace vellora {
 
-CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &caption,
+CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &title,
                                                CoBrandSpacing coBrandSpacing, double widthTwips,
                                                double heightTwips)
-    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
+    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::mnuFileBack_Click);
 

@@ -15,7 +15,7 @@ namespace vellora {
 class CalculatorResultWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    CalculatorResultWindow(frmMDI &mdi, const QString &caption, CoBrandSpacing coBrandSpacing,
+    CalculatorResultWindow(frmMDI &mdi, const QString &title, CoBrandSpacing coBrandSpacing,
                            double widthTwips, double heightTwips);
 
 public slots:
