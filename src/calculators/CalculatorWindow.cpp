@@ -66,7 +66,6 @@ void CalculatorWindow::placeOnLoad() {
     adjustSize();
     const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
-    setProperty("leftTwips", left);
 }
 
 QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,

@@ -36,11 +36,6 @@ const QColor kLightDisabledText(190, 190, 190);
 
 void PlaceTwips(QWidget *widget, double left, double top, double width, double height) {
     widget->setGeometry(TwipsRect(left, top, width, height));
-    widget->setProperty("leftTwips", left);
-}
-
-double LeftTwips(const QWidget *widget) {
-    return widget->property("leftTwips").toDouble();
 }
 
 QFont VerdanaFont(double pointSize, bool bold, bool underline) {
