@@ -90,7 +90,9 @@ ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &text, QWidge
     return MakeResultLabel(text, parent);
 }
 
-void StepCalculatorWindow::promotionsLastInTabOrder() {
+void StepCalculatorWindow::setInputTabOrder(const QList<QWidget *> &stops) {
+    for (qsizetype stop = 1; stop < stops.size(); ++stop)
+        setTabOrder(stops.at(stop - 1), stops.at(stop));
     TabLast(promotions_, body());
 }
 

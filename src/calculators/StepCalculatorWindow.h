@@ -42,8 +42,9 @@ protected:
                         QWidget *parent);
     // lblResult: the verdict, large and centred, read by screen readers with its heading.
     ReadableLabel *makeResultLabel(const QString &text, QWidget *parent);
-    // Once both panels are built: Tab reaches the promotional labels below them last.
-    void promotionsLastInTabOrder();
+    // Once both panels are built: Tab goes through these controls of the input step in this
+    // order, and reaches the promotional labels below the panels last.
+    void setInputTabOrder(const QList<QWidget *> &stops);
 
 private:
     QStackedWidget *fraStep_ = nullptr;
