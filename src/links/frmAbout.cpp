@@ -4,6 +4,7 @@
 #include "links/WebLink.h"
 #include "platform/Program.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Pictures.h"
 
@@ -33,28 +34,24 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(VerdanaFont(12));
 
-    auto *description = new QLabel(
+    QLabel *description = MakeLabel<QLabel>(
+        QStringLiteral("Label1"),
         QStringLiteral("Vellora consists of Body Mass Index, Ideal Body Weight Calculator, Body "
                        "Frame Size & Ideal Waist-Hip Ratio calculators. These tools are "
                        "indicative of standards that need to be maintained for a healthy "
                        "loving."),
-        this);
-    description->setObjectName(QStringLiteral("Label1"));
-    description->setWordWrap(true);
-    description->setFont(VerdanaFont(8.25, false));
+        VerdanaFont(8.25, false), this);
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto *offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website. "),
-                             this);
-    offer->setObjectName(QStringLiteral("Label3"));
-    offer->setWordWrap(true);
-    offer->setFont(VerdanaFont(8.25, false));
+    QLabel *offer = MakeLabel<QLabel>(
+        QStringLiteral("Label3"),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. "),
+        VerdanaFont(8.25, false), this);
 
     // Named lblCoBrand, it offers the fully-branded edition that Label3 describes.
     LinkLabel *fullyBranded = MakeWebLinkLabel(QStringLiteral("lblCoBrand"),

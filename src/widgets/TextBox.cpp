@@ -1,5 +1,7 @@
 #include "widgets/TextBox.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
@@ -147,12 +149,6 @@ private:
     TextBox *box() const { return static_cast<TextBox *>(widget()); }
 };
 
-QAccessibleInterface *TextBoxInterface(const QString &className, QObject *object) {
-    if (className == QLatin1String(TextBox::staticMetaObject.className()))
-        return new TextBoxAccessible(static_cast<TextBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void AfterFocusReported(QWidget *box, std::function<void()> action) {
@@ -161,10 +157,7 @@ void AfterFocusReported(QWidget *box, std::function<void()> action) {
 
 TextBox::TextBox(const QString &text, QWidget *parent)
     : QLineEdit(text, parent) {
-    [[maybe_unused]] static const bool described = [] {
-        QAccessible::installFactory(TextBoxInterface);
-        return true;
-    }();
+    DescribeClass<TextBox, TextBoxAccessible>();
 }
 
 QRect TextBox::characterRect(int offset) const {
