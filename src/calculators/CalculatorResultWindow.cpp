@@ -15,7 +15,7 @@ CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &title
                                                double heightTwips)
     : CalculatorWindow(mdi, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
-            &CalculatorResultWindow::mnuFileBack_Click);
+            &CalculatorResultWindow::cmdBack_Click);
 
     foot_ = new QFrame(body());
     foot_->setObjectName(QStringLiteral("Frame5"));
@@ -44,10 +44,6 @@ QFrame *CalculatorResultWindow::foot() {
 void CalculatorResultWindow::cmdBack_Click() {
     close();
     showInsteadOfLauncher(loadInputWindow());
-}
-
-void CalculatorResultWindow::mnuFileBack_Click() {
-    cmdBack_Click();
 }
 
 void CalculatorResultWindow::cmdExit_Click() {

@@ -19,8 +19,8 @@ public:
                            double widthTwips, double heightTwips);
 
 public slots:
+    // Back, by the button or the File menu.
     void cmdBack_Click();
-    void mnuFileBack_Click();
     void cmdExit_Click();
 
 protected:

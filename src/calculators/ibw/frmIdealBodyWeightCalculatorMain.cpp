@@ -46,7 +46,7 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
           8400, 6000) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
     connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
-            &frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click);
+            &frmIdealBodyWeightCalculatorMain::cmdCalculate_Click);
 
     QLabel *label4 = makeIntroduction(
         QStringLiteral("Label4"),
@@ -101,10 +101,6 @@ void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
     auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
     display->setResultText(text);
     handOverTo(display);
-}
-
-void frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click() {
-    cmdCalculate_Click();
 }
 
 } // namespace vellora

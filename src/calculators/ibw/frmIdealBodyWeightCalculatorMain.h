@@ -16,8 +16,8 @@ public:
     explicit frmIdealBodyWeightCalculatorMain(frmMDI &mdi);
 
 public slots:
+    // The calculation, by the button or the File menu.
     void cmdCalculate_Click() override;
-    void mnuGetIdealBodyWeight_Click();
 
 private:
     void Form_Load();
