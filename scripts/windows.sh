@@ -161,6 +161,8 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON \
 cmake --build "$build" -j"$(nproc)"
 cmake --build "$build" --target installer
 setup=$build/vellora-1.20-setup.exe
+echo "Program: $build/vellora.exe ($(stat -c %s "$build/vellora.exe") bytes;" \
+    "the installer's copy, without symbols: $(stat -c %s "$build/packaging/windows/stripped/vellora.exe") bytes)"
 echo "Installer: $setup ($(stat -c %s "$setup") bytes)"
 [[ $stage == build ]] && exit 0
 

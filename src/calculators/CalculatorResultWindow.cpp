@@ -10,14 +10,12 @@
 
 namespace vellora {
 
-CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &caption,
+CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &title,
                                                CoBrandSpacing coBrandSpacing, double widthTwips,
                                                double heightTwips)
-    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
+    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
-            &CalculatorResultWindow::mnuFileBack_Click);
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &CalculatorResultWindow::mnuExit_Click);
+            &CalculatorResultWindow::cmdBack_Click);
 
     foot_ = new QFrame(body());
     foot_->setObjectName(QStringLiteral("Frame5"));
@@ -48,16 +46,8 @@ void CalculatorResultWindow::cmdBack_Click() {
     showInsteadOfLauncher(loadInputWindow());
 }
 
-void CalculatorResultWindow::mnuFileBack_Click() {
-    cmdBack_Click();
-}
-
 void CalculatorResultWindow::cmdExit_Click() {
     close();
-}
-
-void CalculatorResultWindow::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

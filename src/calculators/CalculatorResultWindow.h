@@ -15,14 +15,13 @@ namespace vellora {
 class CalculatorResultWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    CalculatorResultWindow(frmMDI &mdi, const QString &caption, CoBrandSpacing coBrandSpacing,
+    CalculatorResultWindow(frmMDI &mdi, const QString &title, CoBrandSpacing coBrandSpacing,
                            double widthTwips, double heightTwips);
 
 public slots:
+    // Back, by the button or the File menu.
     void cmdBack_Click();
-    void mnuFileBack_Click();
     void cmdExit_Click();
-    void mnuExit_Click();
 
 protected:
     // The input window Back returns to: the hidden one, or a fresh one if it has gone.

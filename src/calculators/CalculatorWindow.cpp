@@ -36,13 +36,13 @@ protected:
     }
 };
 
-CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &caption, const MenuBarDesign &menu,
+CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &title, const MenuBarDesign &menu,
                                    double widthTwips, double heightTwips)
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , mdi_(mdi) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(caption);
+    setWindowTitle(title);
     // The main window's icon, shared rather than read from the image again for every window.
     setWindowIcon(mdi.windowIcon());
 
@@ -66,7 +66,6 @@ void CalculatorWindow::placeOnLoad() {
     adjustSize();
     const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
-    setProperty("leftTwips", left);
 }
 
 QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,

@@ -22,7 +22,7 @@ class CalculatorWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     // The body, on which the controls stand, is widthTwips wide and at least heightTwips high.
-    CalculatorWindow(frmMDI &mdi, const QString &caption, const MenuBarDesign &menu,
+    CalculatorWindow(frmMDI &mdi, const QString &title, const MenuBarDesign &menu,
                      double widthTwips, double heightTwips);
     ~CalculatorWindow() override;
 
@@ -55,7 +55,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // Makes the launcher panel visible again; whatever goes wrong here is not the user's concern.
+    // Makes the launcher panel visible again: the main window itself never does.
     void Form_Unload();
 
     class Body;

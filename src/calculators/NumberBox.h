@@ -24,7 +24,7 @@ public:
     void refuse(const QString &message);
 
 protected:
-    // The key filter (txtWaist_KeyPress, txtHip_KeyPress, txtElbowInch_KeyPress).
+    // The key filter: a refused character is discarded, with the message.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -16,13 +16,10 @@
 
 namespace vellora {
 
-StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
+StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &title, double widthTwips,
                                            const QString &inputCaption,
                                            const QString &resultCaption)
-    : CalculatorWindow(mdi, caption, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &StepCalculatorWindow::mnuExit_Click);
-
+    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
     QFrame *banner = MakeBannerFrame(QStringLiteral("fraLabel14"), QStringLiteral("Label14"),
                                      VisitHomePageBannerCaption(), platform(), body());
     // The banner names a web address, which may be longer than the window is wide.
@@ -69,12 +66,12 @@ void StepCalculatorWindow::showStep(Step step, QWidget *focus) {
     focus->setFocus(Qt::OtherFocusReason);
 }
 
-QLabel *StepCalculatorWindow::makeLabel(int index, const QString &caption, QWidget *parent,
+QLabel *StepCalculatorWindow::makeLabel(int index, const QString &text, QWidget *parent,
                                         LabelKind kind) {
-    const bool text = kind == LabelKind::Text;
+    const bool running = kind == LabelKind::Text;
     QLabel *label =
-        MakeLabel(QStringLiteral("lblLabel_%1").arg(index), caption, VerdanaFont(8.25, !text),
-                  parent, text ? LabelShape::Text : LabelShape::OneLine);
+        MakeLabel(QStringLiteral("lblLabel_%1").arg(index), text, VerdanaFont(8.25, !running),
+                  parent, running ? LabelShape::Text : LabelShape::OneLine);
     label->setTextFormat(Qt::PlainText); // keeps runs of blanks as they are
     return label;
 }
@@ -89,16 +86,14 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
     return list;
 }
 
-ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &caption, QWidget *parent) {
-    return MakeResultLabel(caption, parent);
+ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &text, QWidget *parent) {
+    return MakeResultLabel(text, parent);
 }
 
-void StepCalculatorWindow::promotionsLastInTabOrder() {
+void StepCalculatorWindow::setInputTabOrder(const QList<QWidget *> &stops) {
+    for (qsizetype stop = 1; stop < stops.size(); ++stop)
+        setTabOrder(stops.at(stop - 1), stops.at(stop));
     TabLast(promotions_, body());
-}
-
-void StepCalculatorWindow::mnuExit_Click() {
-    close();
 }
 
 } // namespace vellora

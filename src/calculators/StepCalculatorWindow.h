@@ -26,11 +26,8 @@ public:
     QGroupBox *step(Step step) const;
     Step currentStep() const;
 
-public slots:
-    void mnuExit_Click();
-
 protected:
-    StepCalculatorWindow(frmMDI &mdi, const QString &caption, double widthTwips,
+    StepCalculatorWindow(frmMDI &mdi, const QString &title, double widthTwips,
                          const QString &inputCaption, const QString &resultCaption);
 
     // Brings the panel of that step to the front, with the focus on that control of it.
@@ -38,15 +35,16 @@ protected:
 
     // The label lblLabel_<index>: running text wraps, a caption (bold) stays on one line.
     enum class LabelKind { Text, Caption };
-    QLabel *makeLabel(int index, const QString &caption, QWidget *parent,
+    QLabel *makeLabel(int index, const QString &text, QWidget *parent,
                       LabelKind kind = LabelKind::Text);
     // A fixed list with its caption label as buddy, named after what it holds.
     QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
                         QWidget *parent);
     // lblResult: the verdict, large and centred, read by screen readers with its heading.
-    ReadableLabel *makeResultLabel(const QString &caption, QWidget *parent);
-    // Once both panels are built: Tab reaches the promotional labels below them last.
-    void promotionsLastInTabOrder();
+    ReadableLabel *makeResultLabel(const QString &text, QWidget *parent);
+    // Once both panels are built: Tab goes through these controls of the input step in this
+    // order, and reaches the promotional labels below the panels last.
+    void setInputTabOrder(const QList<QWidget *> &stops);
 
 private:
     QStackedWidget *fraStep_ = nullptr;

@@ -15,8 +15,9 @@ QString FullBrandCaption() {
 }
 
 QString CoBrandCaption(CoBrandSpacing spacing) {
-    return LabelCaption("Co-brand this software for your site.  Increase loyalty and traffic to "
-                        "your site. Put your site's name &&  link here.") +
+    return WithoutAccessKeys(
+               QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
+                              "traffic to your site. Put your site's name &&  link here.")) +
            QStringLiteral(" See \"Help\" for details.") +
            (spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")) +
            QStringLiteral("Click Here for more info on co-branding.");

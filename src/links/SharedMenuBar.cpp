@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace vellora {
 
@@ -65,65 +66,45 @@ MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems)
 
 SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QWidget *owner)
     : QMenuBar(owner)
-    , platform_(platform)
-    , owner_(owner) {
+    , platform_(platform) {
     setObjectName(QStringLiteral("menuBar"));
 
     QMenu *file = addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     for (const MenuItemDesign &item : design.fileItems)
         AddNamed(file, item.name, item.caption);
+    connect(fileItem(QStringLiteral("mnuExit")), &QAction::triggered, owner, &QWidget::close);
 
     QMenu *help = addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    connect(AddNamed(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help")),
-            &QAction::triggered, this, &SharedMenuBar::mnuOnline_Click);
-    connect(AddNamed(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online")),
-            &QAction::triggered, this, &SharedMenuBar::mnuVisit_Click);
+    QAction *online = AddNamed(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
+    QAction *visit = AddNamed(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
     help->addSeparator()->setObjectName(design.firstSeparator);
-    connect(AddNamed(help, QStringLiteral("mnuUpdate"), design.updateCaption), &QAction::triggered,
-            this, &SharedMenuBar::mnuUpdate_Click);
+    QAction *update = AddNamed(help, QStringLiteral("mnuUpdate"), design.updateCaption);
     help->addSeparator()->setObjectName(design.secondSeparator);
     connect(AddNamed(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
-            &QAction::triggered, this, &SharedMenuBar::mnuAbout_Click);
+            &QAction::triggered, this, [this, owner] { ShowAbout(platform_, owner); });
 
     // These two act on the bar itself, with no drop-down.
     QAction *donate = addAction(QStringLiteral("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, &SharedMenuBar::mnuDonate_Click);
-
     QAction *makeMoney = addAction(QStringLiteral("Make Money &Online"));
     makeMoney->setObjectName(design.makeMoneyName);
     makeMoney->setEnabled(design.makeMoneyEnabled);
-    connect(makeMoney, &QAction::triggered, this, &SharedMenuBar::mnuMakeMoneyOnline_Click);
+
+    const std::pair<QAction *, WebLink> links[] = {
+        {online, WebLink::OnlineHelp},      {visit, WebLink::HomePage},
+        {update, WebLink::Download},        {donate, WebLink::Donate},
+        {makeMoney, WebLink::FullyBranded},
+    };
+    for (const auto &[entry, link] : links) {
+        connect(entry, &QAction::triggered, this,
+                [this, link = link] { OpenWebLink(platform_, link); });
+    }
 }
 
 QAction *SharedMenuBar::fileItem(const QString &name) const {
     return findChild<QAction *>(name);
-}
-
-void SharedMenuBar::mnuOnline_Click() {
-    OpenWebLink(platform_, WebLink::OnlineHelp);
-}
-
-void SharedMenuBar::mnuVisit_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
-}
-
-void SharedMenuBar::mnuUpdate_Click() {
-    OpenWebLink(platform_, WebLink::Download);
-}
-
-void SharedMenuBar::mnuDonate_Click() {
-    OpenWebLink(platform_, WebLink::Donate);
-}
-
-void SharedMenuBar::mnuMakeMoneyOnline_Click() {
-    OpenWebLink(platform_, WebLink::FullyBranded);
-}
-
-void SharedMenuBar::mnuAbout_Click() {
-    ShowAbout(platform_, owner_);
 }
 
 } // namespace vellora

@@ -39,6 +39,8 @@ enum class MenuRow {
 // of the row's.
 MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems = {});
 
+// Every entry but the File items and "&About Software" opens its web page (the table of entries
+// in SharedMenuBar.cpp); "E&xit" closes the window that carries the bar.
 class SharedMenuBar : public QMenuBar {
     Q_OBJECT
 public:
@@ -47,17 +49,8 @@ public:
     // The File item of that name, for the window to connect to its own handler.
     QAction *fileItem(const QString &name) const;
 
-public slots:
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
-    void mnuDonate_Click();
-    void mnuMakeMoneyOnline_Click();
-    void mnuAbout_Click();
-
 private:
     Platform &platform_;
-    QWidget *owner_;
 };
 
 } // namespace vellora

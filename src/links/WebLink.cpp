@@ -8,7 +8,7 @@ QString MainSiteAddress() {
     return QStringLiteral("http://" VELLORA_MAIN_HOST);
 }
 
-QString HelpSiteAddress() {
+QString SecondSiteAddress() {
     return QStringLiteral("http://" VELLORA_HELP_HOST);
 }
 
@@ -21,11 +21,11 @@ QString WebLinkAddress(WebLink link) {
     case WebLink::Download:
         return MainSiteAddress() + QStringLiteral("/Vellora/download-Vellora.html");
     case WebLink::Donate:
-        return HelpSiteAddress() + QStringLiteral("/donate.html");
+        return SecondSiteAddress() + QStringLiteral("/donate.html");
     case WebLink::FullyBranded:
-        return HelpSiteAddress() + QStringLiteral("/fully-branded.html");
+        return SecondSiteAddress() + QStringLiteral("/fully-branded.html");
     case WebLink::CoBrand:
-        return HelpSiteAddress() + QStringLiteral("/co-brand.html");
+        return SecondSiteAddress() + QStringLiteral("/co-brand.html");
     case WebLink::SoftwareCatalogue:
         return MainSiteAddress() + QStringLiteral("/orvantixsoftwares");
     }

@@ -1,8 +1,10 @@
 #include "links/frmAbout.h"
 
+#include "links/Promotions.h"
 #include "links/WebLink.h"
 #include "platform/Program.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Pictures.h"
 
@@ -15,8 +17,7 @@
 namespace vellora {
 
 frmAbout::frmAbout(Platform &platform, QWidget *parent)
-    : QDialog(parent)
-    , platform_(platform) {
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ProgramCaption());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -33,45 +34,42 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(VerdanaFont(12));
 
-    auto *description = new QLabel(
+    QLabel *description = MakeLabel<QLabel>(
+        QStringLiteral("Label1"),
         QStringLiteral("Vellora consists of Body Mass Index, Ideal Body Weight Calculator, Body "
                        "Frame Size & Ideal Waist-Hip Ratio calculators. These tools are "
                        "indicative of standards that need to be maintained for a healthy "
                        "loving."),
-        this);
-    description->setObjectName(QStringLiteral("Label1"));
-    description->setWordWrap(true);
-    description->setFont(VerdanaFont(8.25, false));
+        VerdanaFont(8.25, false), this);
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto *offer = new QLabel(QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                            "business and make money online. Get this software "
-                                            "fully branded for your website. "),
-                             this);
-    offer->setObjectName(QStringLiteral("Label3"));
-    offer->setWordWrap(true);
-    offer->setFont(VerdanaFont(8.25, false));
+    QLabel *offer = MakeLabel<QLabel>(
+        QStringLiteral("Label3"),
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website. "),
+        VerdanaFont(8.25, false), this);
 
-    auto *coBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
-    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    coBrand->setFont(VerdanaFont(8.25, true, true));
-    connect(coBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    // Named lblCoBrand, it offers the fully-branded edition that Label3 describes.
+    LinkLabel *fullyBranded = MakeWebLinkLabel(QStringLiteral("lblCoBrand"),
+                                               QStringLiteral("Click here for more details."),
+                                               WebLink::FullyBranded, platform, this);
+    fullyBranded->setFont(VerdanaFont(8.25, true, true));
 
-    auto *homePage =
-        new LinkLabel(QStringLiteral("Click here to visit ") + MainSiteAddress(), this);
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    LinkLabel *homePage = MakeWebLinkLabel(
+        QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress(),
+        WebLink::HomePage, platform, this);
     homePage->setFont(VerdanaFont(8.25, true, true));
-    connect(homePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     auto *ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     ok->setAutoDefault(true);
-    connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // Escape reaches reject(), which closes the window just as "&OK" does.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *heading = new QHBoxLayout;
     heading->addWidget(picture);
@@ -86,25 +84,12 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     layout->addWidget(description);
     layout->addWidget(line);
     layout->addWidget(offer);
-    layout->addWidget(coBrand);
+    layout->addWidget(fullyBranded);
     layout->addWidget(homePage);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     setFixedWidth(430);
     ok->setFocus();
-}
-
-// Escape reaches reject(), which closes the window just as "&OK" does.
-void frmAbout::cmdOK_Click() {
-    accept();
-}
-
-void frmAbout::lblCoBrand_Click() {
-    OpenWebLink(platform_, WebLink::FullyBranded);
-}
-
-void frmAbout::lblHomePage_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
 }
 
 void ShowAbout(Platform &platform, QWidget *parent) {

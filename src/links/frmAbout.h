@@ -15,14 +15,6 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     frmAbout(Platform &platform, QWidget *parent);
-
-private slots:
-    void cmdOK_Click();
-    void lblCoBrand_Click();
-    void lblHomePage_Click();
-
-private:
-    Platform &platform_;
 };
 
 // Shows a fresh About window modally over parent and returns once it is closed.

@@ -31,8 +31,6 @@ frmMDI::frmMDI(Platform &platform, CalculatorTable calculators)
     menu_ = new SharedMenuBar(MenuDesign(MenuRow::MainWindow), platform_, this);
     menuBars_->addWidget(menu_);
     setMenuWidget(menuBars_);
-    connect(menu_->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmMDI::mnuExit_Click);
 
     setCentralWidget(buildStrips());
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmMDI::showCurrentMenuBar);
@@ -207,23 +205,7 @@ void frmMDI::picMain_MouseMove() {
     }
 }
 
-void frmMDI::lblOrvantixBanner_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
-}
-
-void frmMDI::Picture6_Click() {
-    OpenWebLink(platform_, WebLink::HomePage);
-}
-
-void frmMDI::Label7_Click() {
-    OpenWebLink(platform_, WebLink::FullyBranded);
-}
-
 void frmMDI::cmdMdiExit_Click() {
-    close();
-}
-
-void frmMDI::mnuExit_Click() {
     close();
 }
 
@@ -236,8 +218,9 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event) {
         return false;
     }
     if (watched == Picture6_) {
+        // The banner's strip opens the home page, as the banner on it does.
         if (release)
-            Picture6_Click();
+            OpenWebLink(platform_, WebLink::HomePage);
         return false;
     }
     if (watched == picMain_) {

@@ -87,11 +87,7 @@ public slots:
     void lblCaption_Click(int index);
     void lblCaption_MouseMove(int index);
     void picMain_MouseMove();
-    void lblOrvantixBanner_Click();
-    void Picture6_Click();
-    void Label7_Click();
     void cmdMdiExit_Click();
-    void mnuExit_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

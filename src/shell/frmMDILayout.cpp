@@ -142,12 +142,11 @@ QWidget *frmMDI::buildStrips() {
 void frmMDI::buildBannerStrip(QWidget *strip) {
     strip->setCursor(Qt::PointingHandCursor);
     strip->installEventFilter(this);
-    lblOrvantixBanner_ = new LinkLabel(ForumBannerCaption(), strip);
-    lblOrvantixBanner_->setObjectName(QStringLiteral("lblOrvantixBanner"));
+    lblOrvantixBanner_ = MakeWebLinkLabel(QStringLiteral("lblOrvantixBanner"), ForumBannerCaption(),
+                                          WebLink::HomePage, platform_, strip);
     lblOrvantixBanner_->setFont(VerdanaFont(9.75, true, true));
     lblOrvantixBanner_->setAlignment(Qt::AlignCenter);
     PlaceTwips(lblOrvantixBanner_, 960, 0, kBannerWidth, 465);
-    connect(lblOrvantixBanner_, &LinkLabel::clicked, this, &frmMDI::lblOrvantixBanner_Click);
 }
 
 void frmMDI::buildButtonStrip(QWidget *strip) {
@@ -217,12 +216,11 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
 }
 
 void frmMDI::buildBottomStrip(QWidget *strip) {
-    Label7_ = new LinkLabel(FullBrandCaption(), strip);
-    Label7_->setObjectName(QStringLiteral("Label7"));
+    Label7_ = MakeWebLinkLabel(QStringLiteral("Label7"), FullBrandCaption(), WebLink::FullyBranded,
+                               platform_, strip);
     Label7_->setFont(VerdanaFont(8.25, true, true));
     Label7_->setWordWrap(true);
     PlaceTwips(Label7_, 120, 0, 6975, 615);
-    connect(Label7_, &LinkLabel::clicked, this, &frmMDI::Label7_Click);
 
     cmdMdiExit_ = new GraphicalButton(QStringLiteral("&Exit"), kButtonGrey, strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));

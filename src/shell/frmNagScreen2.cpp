@@ -1,5 +1,6 @@
 #include "shell/frmNagScreen2.h"
 
+#include "links/Promotions.h"
 #include "links/WebLink.h"
 #include "platform/Platform.h"
 #include "shell/Startup.h"
@@ -101,6 +102,35 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
+    QLayout *heading = buildHeading();
+    QGroupBox *catalogue = buildCatalogue();
+    const ReferralForm form = buildReferralForm();
+
+    Check1_ = new QCheckBox(
+        QStringLiteral("Yes, take me to the Orvantix forum at " VELLORA_MAIN_HOST), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setFont(VerdanaFont(8.25));
+    connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"), this);
+    connect(exitButton, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    setTabOrder(form.submit, Check1_);
+    setTabOrder(Check1_, exitButton);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(Check1_, 1);
+    bottom->addWidget(exitButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addSpacing(6);
+    layout->addWidget(catalogue);
+    layout->addWidget(form.frame);
+    layout->addLayout(bottom);
+
+    Form_Load();
+    exitButton->setFocus(); // Enter right away leaves, as the user came to do
+}
+
+QLayout *frmNagScreen2::buildHeading() {
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(PictureFor(SuiteIcon(), 64, picture));
@@ -113,12 +143,22 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     Label2_ = MakeLabel<QLabel>(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
     FixTextColour(Label2_, QColor(0, 0, 128));
 
+    auto *heading = new QGridLayout;
+    heading->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    heading->addWidget(title, 0, 1);
+    heading->addWidget(Label2_, 1, 1);
+    heading->setColumnStretch(1, 1);
+    heading->setHorizontalSpacing(12);
+    return heading;
+}
+
+QGroupBox *frmNagScreen2::buildCatalogue() {
     auto *frame6 = new QGroupBox(QStringLiteral("Download Orvantix Softwares"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
     frame6->setFont(VerdanaFont(8.25));
-    auto *goToHome =
-        new LinkLabel(QStringLiteral("Click Here To Visit Orvantix Softwares"), frame6);
-    goToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    LinkLabel *goToHome = MakeWebLinkLabel(QStringLiteral("lblGoToHome"),
+                                           QStringLiteral("Click Here To Visit Orvantix Softwares"),
+                                           WebLink::SoftwareCatalogue, platform_, frame6);
     goToHome->setFont(VerdanaFont(8.25, true, true));
     // In the theme's link colour, where that reads on the window: some dark themes choose a
     // blue too dark for their own grey.
@@ -126,7 +166,6 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     link.setColor(QPalette::WindowText,
                   ReadableOn(link.color(QPalette::Link), link.color(QPalette::Window)));
     goToHome->setPalette(link);
-    connect(goToHome, &LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
     QLabel *label3 = MakeLabel<QLabel>(
         QStringLiteral("Label3"),
         QStringLiteral("Orvantix makes many more free programs for your health, your home and "
@@ -136,7 +175,10 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     auto *catalogue = new QVBoxLayout(frame6);
     catalogue->addWidget(label3);
     catalogue->addWidget(goToHome);
+    return frame6;
+}
 
+frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
     auto *frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFont(VerdanaFont(8.25));
@@ -178,37 +220,7 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setTabOrder(box(ReferralField::FriendName), box(ReferralField::FriendEmail));
     setTabOrder(box(ReferralField::FriendEmail), box(ReferralField::Message));
     setTabOrder(box(ReferralField::Message), submit);
-
-    Check1_ = new QCheckBox(
-        QStringLiteral("Yes, take me to the Orvantix forum at " VELLORA_MAIN_HOST), this);
-    Check1_->setObjectName(QStringLiteral("Check1"));
-    Check1_->setFont(VerdanaFont(8.25));
-    connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"), this);
-    connect(exitButton, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    setTabOrder(submit, Check1_);
-    setTabOrder(Check1_, exitButton);
-
-    auto *heading = new QGridLayout;
-    heading->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
-    heading->addWidget(title, 0, 1);
-    heading->addWidget(Label2_, 1, 1);
-    heading->setColumnStretch(1, 1);
-    heading->setHorizontalSpacing(12);
-
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(Check1_, 1);
-    bottom->addWidget(exitButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(heading);
-    layout->addSpacing(6);
-    layout->addWidget(frame6);
-    layout->addWidget(frame2);
-    layout->addLayout(bottom);
-
-    Form_Load();
-    exitButton->setFocus(); // Enter right away leaves, as the user came to do
+    return {frame2, submit};
 }
 
 void frmNagScreen2::Form_Load() {
@@ -247,10 +259,6 @@ void frmNagScreen2::endProgramOnce() {
         return;
     ending_ = true;
     EndProgram(platform_);
-}
-
-void frmNagScreen2::lblGoToHome_Click() {
-    OpenWebLink(platform_, WebLink::SoftwareCatalogue);
 }
 
 // The box never stays ticked: ticking it opens the home page and unticks it again.
@@ -305,10 +313,9 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
-            // Only a move between controls counts: a message box, a context menu or another
-            // program taking the window's activation leaves the box as it is.
-            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            // A message box, a context menu or another program taking the window's activation
+            // leaves the box as it is.
+            if (!MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
                 break;
             // The placeholder changes once the focus has been reported, while the box is still
             // the one entered, or still left.

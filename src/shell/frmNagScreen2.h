@@ -12,7 +12,10 @@
 #include <array>
 
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLayout;
+class QPushButton;
 
 namespace vellora {
 
@@ -30,13 +33,21 @@ public slots:
     void cmdSubmit_Click();
     void cmdClose_Click();
     void Check1_Click();
-    void lblGoToHome_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // From the top down, as Tab goes: the picture, title and support message; the box pointing
+    // to the maker's other programs; the refer-a-friend form, with its last stop.
+    QLayout *buildHeading();
+    QGroupBox *buildCatalogue();
+    struct ReferralForm {
+        QGroupBox *frame;
+        QPushButton *submit;
+    };
+    ReferralForm buildReferralForm();
     void Form_Load();
     void Form_Unload();
     // GotFocus and LostFocus of each of the five boxes: the placeholder makes way when the box

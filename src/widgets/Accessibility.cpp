@@ -1,5 +1,6 @@
 #include "widgets/Accessibility.h"
 
+#include "widgets/Design.h"
 #include "widgets/ReadableLabel.h"
 
 #include <QAbstractItemView>
@@ -147,17 +148,6 @@ public:
 
 private:
     QRadioButton *option() const { return static_cast<QRadioButton *>(widget()); }
-
-    // "&Kilograms" reads "Kilograms", "&&" one "&".
-    static QString WithoutAccessKeys(const QString &caption) {
-        QString plain;
-        for (qsizetype at = 0; at < caption.size(); ++at) {
-            if (caption.at(at) == QLatin1Char('&') && at + 1 < caption.size())
-                ++at;
-            plain += caption.at(at);
-        }
-        return plain;
-    }
 };
 
 QAccessibleInterface *DescribeWidget(const QString &className, QObject *object) {

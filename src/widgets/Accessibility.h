@@ -3,11 +3,27 @@
 // What keyboard users and screen readers need beyond a control's own text: names for lists,
 // result labels that are read with their headings, and a Tab order that follows the screen.
 
+#include <QAccessible>
+#include <QString>
+
 class QComboBox;
-class QString;
 class QWidget;
 
 namespace vellora {
+
+// From the first call on, screen readers meet every Widget (by its class name, not a subclass)
+// through Interface, constructed from the widget.
+template <class Widget, class Interface> void DescribeClass() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(
+            [](const QString &className, QObject *object) -> QAccessibleInterface * {
+                if (className == QLatin1String(Widget::staticMetaObject.className()))
+                    return new Interface(static_cast<Widget *>(object));
+                return nullptr;
+            });
+        return true;
+    }();
+}
 
 class ReadableLabel;
 

@@ -36,11 +36,6 @@ const QColor kLightDisabledText(190, 190, 190);
 
 void PlaceTwips(QWidget *widget, double left, double top, double width, double height) {
     widget->setGeometry(TwipsRect(left, top, width, height));
-    widget->setProperty("leftTwips", left);
-}
-
-double LeftTwips(const QWidget *widget) {
-    return widget->property("leftTwips").toDouble();
 }
 
 QFont VerdanaFont(double pointSize, bool bold, bool underline) {
@@ -55,8 +50,15 @@ QFont VerdanaFont(double pointSize, bool bold, bool underline) {
     return font;
 }
 
-QString LabelCaption(const char *caption) {
-    return QString::fromUtf8(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+QString WithoutAccessKeys(const QString &caption) {
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype at = 0; at < caption.size(); ++at) {
+        if (caption.at(at) == QLatin1Char('&') && at + 1 < caption.size())
+            ++at;
+        plain += caption.at(at);
+    }
+    return plain;
 }
 
 void FixFace(QWidget *widget, const QColor &face) {

@@ -20,16 +20,15 @@ inline QRect TwipsRect(double left, double top, double width, double height) {
     return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
-// Puts the widget at a design position. The left edge is also kept, unrounded, as the
-// "leftTwips" property, since several edges are computed to half a twip.
+// Puts the widget at a design position, each edge rounded to the nearest pixel; an edge computed
+// to half a twip comes in as it is.
 void PlaceTwips(QWidget *widget, double left, double top, double width, double height);
-double LeftTwips(const QWidget *widget);
 
 // Verdana where it is installed, a sans-serif of similar width where not.
 QFont VerdanaFont(double pointSize, bool bold = true, bool underline = false);
 
-// Designer captions write a literal "&" as "&&".
-QString LabelCaption(const char *caption);
+// The caption as it reads: "&Kilograms" reads "Kilograms", and "&&", a literal "&", one "&".
+QString WithoutAccessKeys(const QString &caption);
 
 inline const QColor kStripColour(192, 192, 255);
 inline const QColor kButtonGrey(192, 192, 192);

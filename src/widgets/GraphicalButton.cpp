@@ -11,7 +11,7 @@ namespace vellora {
 GraphicalButton::GraphicalButton(const QString &caption, const QColor &background, QWidget *parent)
     : QPushButton(caption, parent) {
     FixFace(this, background);
-    setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    setAccessibleName(WithoutAccessKeys(caption));
 }
 
 void GraphicalButton::paintEvent(QPaintEvent *) {

@@ -1,5 +1,7 @@
 #include "widgets/LinkLabel.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -34,20 +36,11 @@ private:
     LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
 
-QAccessibleInterface *LinkLabelInterface(const QString &className, QObject *object) {
-    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
-        return new LinkLabelAccessible(static_cast<LinkLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : ReadableLabel(text, parent) {
-    [[maybe_unused]] static const bool described = [] {
-        QAccessible::installFactory(LinkLabelInterface);
-        return true;
-    }();
+    DescribeClass<LinkLabel, LinkLabelAccessible>();
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/TextBox.h"
 
+#include "widgets/Accessibility.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QFocusEvent>
@@ -10,13 +12,11 @@
 
 namespace vellora {
 
-namespace {
-
-// Leaving for a message box, a menu or another program is not leaving the box: Qt keeps the
-// selection then, and so does this box.
 bool MovesBetweenControls(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
+
+namespace {
 
 // Watches the whole application's input, not the box's own: a filter put on the box while the
 // box's filters are being run would be run in the same round. Deleted with its box, or once it
@@ -149,12 +149,6 @@ private:
     TextBox *box() const { return static_cast<TextBox *>(widget()); }
 };
 
-QAccessibleInterface *TextBoxInterface(const QString &className, QObject *object) {
-    if (className == QLatin1String(TextBox::staticMetaObject.className()))
-        return new TextBoxAccessible(static_cast<TextBox *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void AfterFocusReported(QWidget *box, std::function<void()> action) {
@@ -163,10 +157,7 @@ void AfterFocusReported(QWidget *box, std::function<void()> action) {
 
 TextBox::TextBox(const QString &text, QWidget *parent)
     : QLineEdit(text, parent) {
-    [[maybe_unused]] static const bool described = [] {
-        QAccessible::installFactory(TextBoxInterface);
-        return true;
-    }();
+    DescribeClass<TextBox, TextBoxAccessible>();
 }
 
 QRect TextBox::characterRect(int offset) const {

@@ -6,6 +6,11 @@
 
 namespace vellora {
 
+// Whether a focus change with that reason moves between controls. Leaving for a message box, a
+// menu or another program is not leaving a box: Qt keeps the selection then, and so does a
+// TextBox.
+bool MovesBetweenControls(Qt::FocusReason reason);
+
 // Runs the action once the focus change under way has been reported to screen readers: at the
 // next turn of the event loop, or before the next key or click if that comes first, so that
 // nothing typed ahead meets the box as it was. A screen reader takes any report from a box that

@@ -3,6 +3,8 @@
 #include "links/frmAbout.h"
 #include "platform/QtPlatform.h"
 #include "shell/frmNagScreen2.h"
+#include "widgets/Design.h"
+#include "widgets/GraphicalButton.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -221,6 +223,8 @@ private slots:
     void listsSpeakTheirItem();
     void textBoxesReportTheFocusFirst_data();
     void textBoxesReportTheFocusFirst();
+    void captionsReadWithoutAccessKeys_data();
+    void captionsReadWithoutAccessKeys();
 };
 
 void AccessibilityTest::init() {
@@ -537,6 +541,32 @@ void AccessibilityTest::textBoxesReportTheFocusFirst() {
             QCOMPARE(shown.color(QPalette::HighlightedText), shown.color(QPalette::Text));
         }
     }
+}
+
+// What a screen reader reads of a caption: the access-key markers go, a doubled "&" is one "&".
+void AccessibilityTest::captionsReadWithoutAccessKeys_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("access key") << "&Kilograms"
+                                << "Kilograms";
+    QTest::newRow("inside") << "E&xit"
+                            << "Exit";
+    QTest::newRow("literal") << "name &&  link"
+                             << "name &  link";
+    QTest::newRow("literal, then a key") << "&&&Go"
+                                         << "&Go";
+    QTest::newRow("last") << "Tom &"
+                          << "Tom &";
+    QTest::newRow("none") << "Sex"
+                          << "Sex";
+}
+
+void AccessibilityTest::captionsReadWithoutAccessKeys() {
+    QFETCH(QString, caption);
+    QFETCH(QString, read);
+    QCOMPARE(WithoutAccessKeys(caption), read);
+    GraphicalButton button(caption, kButtonGrey, nullptr);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name), read);
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -16,6 +16,17 @@
 
 namespace vellora {
 
+namespace {
+
+// The headings of the three columns: height, weight and the index.
+QString Heading(int column) {
+    static const char *const kHeadings[] = {"Your Height Is", "Your Weight Is",
+                                            "Your Body Mass Index Is"};
+    return QString::fromLatin1(kHeadings[column]);
+}
+
+} // namespace
+
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
     : CalculatorResultWindow(mdi, QStringLiteral("QV Body Mass Index"), CoBrandSpacing::FourBlanks,
                              8400, 6000) {
@@ -33,36 +44,34 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
                        "serious illnesses by taking caution."),
         VerdanaFont(8.25, false), result);
 
-    const QFont heading = VerdanaFont(8.25);
-    const QFont value = VerdanaFont(9.75, false);
+    // A column for each value, under its heading; until the result comes, a value shows its
+    // heading as its designed caption.
+    const struct {
+        const char *heading;
+        const char *value;
+        ReadableLabel *&label;
+    } designs[] = {
+        {"Label8", "lblYourHeight", lblYourHeight_},
+        {"Label7", "lblYourWeight", lblYourWeight_},
+        {"Label6", "lblYourBodyMassIndex", lblYourBodyMassIndex_},
+    };
     auto *columns = new QGridLayout;
-    columns->addWidget(MakeLabel(QStringLiteral("Label8"), QStringLiteral("Your Height Is"),
-                                 heading, result, LabelShape::Centred),
-                       0, 0);
-    columns->addWidget(MakeLabel(QStringLiteral("Label7"), QStringLiteral("Your Weight Is"),
-                                 heading, result, LabelShape::Centred),
-                       0, 1);
-    columns->addWidget(MakeLabel(QStringLiteral("Label6"),
-                                 QStringLiteral("Your Body Mass Index Is"), heading, result,
-                                 LabelShape::Centred),
-                       0, 2);
+    for (int column = 0; column < 3; ++column) {
+        const auto &design = designs[column];
+        columns->addWidget(MakeLabel(QString::fromLatin1(design.heading), Heading(column),
+                                     VerdanaFont(8.25), result, LabelShape::Centred),
+                           0, column);
+    }
     // The values and the verdict are reached by Tab, and read with their headings.
-    lblYourHeight_ =
-        MakeLabel<ReadableLabel>(QStringLiteral("lblYourHeight"), QStringLiteral("Your Height Is"),
-                                 value, result, LabelShape::Centred);
-    lblYourWeight_ =
-        MakeLabel<ReadableLabel>(QStringLiteral("lblYourWeight"), QStringLiteral("Your Weight Is"),
-                                 value, result, LabelShape::Centred);
-    lblYourBodyMassIndex_ = MakeLabel<ReadableLabel>(QStringLiteral("lblYourBodyMassIndex"),
-                                                     QStringLiteral("Your Body Mass Index Is"),
-                                                     value, result, LabelShape::Centred);
-    columns->addWidget(lblYourHeight_, 1, 0);
-    columns->addWidget(lblYourWeight_, 1, 1);
-    columns->addWidget(lblYourBodyMassIndex_, 1, 2);
-    columns->setVerticalSpacing(10);
-    for (int column = 0; column < 3; ++column)
+    for (int column = 0; column < 3; ++column) {
+        const auto &design = designs[column];
+        design.label = MakeValueLabel(QString::fromLatin1(design.value), Heading(column), result);
+        columns->addWidget(design.label, 1, column);
         columns->setColumnStretch(column, 1);
+    }
+    columns->setVerticalSpacing(10);
 
+    // Its designed caption is its own name; the verdict replaces it before the window is shown.
     lblResult_ = MakeResultLabel(QStringLiteral("lblResult"), result);
 
     auto *resultLayout = new QVBoxLayout(result);
@@ -85,11 +94,9 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     lblResult_->setPlainText(QString::fromStdString(result.verdict));
     // Each value is read with its column heading: "Your Body Mass Index Is 24.22".
-    SetResultText(lblYourHeight_, QStringLiteral("Your Height Is"),
-                  QString::fromStdString(result.heightText));
-    SetResultText(lblYourWeight_, QStringLiteral("Your Weight Is"),
-                  QString::fromStdString(result.weightText));
-    SetResultText(lblYourBodyMassIndex_, QStringLiteral("Your Body Mass Index Is"),
+    SetResultText(lblYourHeight_, Heading(0), QString::fromStdString(result.heightText));
+    SetResultText(lblYourWeight_, Heading(1), QString::fromStdString(result.weightText));
+    SetResultText(lblYourBodyMassIndex_, Heading(2),
                   QString::fromStdString(result.bodyMassIndexText));
 }
 

@@ -2,12 +2,9 @@
 
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
-#include "links/Promotions.h"
-#include "links/SharedMenuBar.h"
 #include "platform/Platform.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
-#include "widgets/MeasuredLabel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -18,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace vellora {
 
@@ -67,74 +63,66 @@ struct frmBodyMassIndexMain::AreaDesign {
     UnitDesign second;
 };
 
+const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kWeight{
+    "fraSelectWeight",
+    "Select Category To Measure Weight",
+    "fraEnterWeight",
+    "Enter Weight",
+    "cmdBackWeight",
+    "cmdOkWeight",
+    {"optKG",
+     "Kilograms",
+     "fraInKilogram",
+     "In Kilogram",
+     {"cmbKG", "Weight in kilograms, whole part"},
+     {"cmbPointKG", "Weight in kilograms, tenths"},
+     500},
+    {"optPound",
+     "Pounds",
+     "fraInPound",
+     "In Pound",
+     {"cmbPound", "Weight in pounds, whole part"},
+     {"cmbPointPound", "Weight in pounds, tenths"},
+     1000},
+};
+
+const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kHeight{
+    "fraSelectHeight",
+    "Select Category To Measure Height",
+    "fraEnterHeight",
+    "Enter Height",
+    "cmdBackHeight",
+    "cmdOKHeight",
+    {"optMeter",
+     "Meters",
+     "fraInMeter",
+     "In Meter",
+     {"cmbMeter", "Height in meters, whole part"},
+     {"cmbPointMeter", "Height in meters, tenths"},
+     10},
+    {"optInches",
+     "Inches",
+     "fraInInches",
+     "In Inches",
+     {"cmbInches", "Height in inches, whole part"},
+     {"cmbPointInches", "Height in inches, tenths"},
+     500},
+};
+
 frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
-    : CalculatorWindow(mdi, QStringLiteral("QV Body Mass Index"), MenuDesign(MenuRow::InputWindow),
-                       8400, 7800) {
+    : CalculatorInputWindow(mdi, QStringLiteral("QV Body Mass Index"), {}, 8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmBodyMassIndexMain::mnuExit_Click);
 
-    QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
-                                     DiscussionBoardBannerCaption(), platform(), body());
-
-    auto *label1 = new MeasuredLabel(
+    QLabel *label1 = makeIntroduction(
+        QStringLiteral("Label1"),
         QStringLiteral("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a "
                        "measure of obesity and this software can be used to control weight "
                        "problems in adults. This software gives best results for adults over "
-                       "20 years of age."),
-        body());
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setWordWrap(true);
-    label1->setFont(VerdanaFont(8.25, false));
-
+                       "20 years of age."));
     auto *label3 = new QLabel(QStringLiteral("Enter the details and know your BMI"), body());
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setFont(VerdanaFont(9.75));
 
-    static const AreaDesign kWeight{
-        "fraSelectWeight",
-        "Select Category To Measure Weight",
-        "fraEnterWeight",
-        "Enter Weight",
-        "cmdBackWeight",
-        "cmdOkWeight",
-        {"optKG",
-         "Kilograms",
-         "fraInKilogram",
-         "In Kilogram",
-         {"cmbKG", "Weight in kilograms, whole part"},
-         {"cmbPointKG", "Weight in kilograms, tenths"},
-         500},
-        {"optPound",
-         "Pounds",
-         "fraInPound",
-         "In Pound",
-         {"cmbPound", "Weight in pounds, whole part"},
-         {"cmbPointPound", "Weight in pounds, tenths"},
-         1000},
-    };
-    static const AreaDesign kHeight{
-        "fraSelectHeight",
-        "Select Category To Measure Height",
-        "fraEnterHeight",
-        "Enter Height",
-        "cmdBackHeight",
-        "cmdOKHeight",
-        {"optMeter",
-         "Meters",
-         "fraInMeter",
-         "In Meter",
-         {"cmbMeter", "Height in meters, whole part"},
-         {"cmbPointMeter", "Height in meters, tenths"},
-         10},
-        {"optInches",
-         "Inches",
-         "fraInInches",
-         "In Inches",
-         {"cmbInches", "Height in inches, whole part"},
-         {"cmbPointInches", "Height in inches, tenths"},
-         500},
-    };
     QWidget *weightArea = buildArea(weight_, kWeight);
     QWidget *heightArea = buildArea(height_, kHeight);
     connect(weight_.firstUnit, &QRadioButton::clicked, this, &frmBodyMassIndexMain::optKG_Click);
@@ -144,29 +132,8 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     connect(height_.secondUnit, &QRadioButton::clicked, this,
             &frmBodyMassIndexMain::optInches_Click);
 
-    cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), body());
-    setExitButton(cmdExit_);
-    connect(cmdExit_, &QPushButton::clicked, this, &frmBodyMassIndexMain::cmdExit_Click);
-    cmdCalculate_ =
-        addButton(QStringLiteral("cmdCalculate"), QStringLiteral("Calculate My &BMI"), body());
-    connect(cmdCalculate_, &QPushButton::clicked, this, &frmBodyMassIndexMain::cmdCalculate_Click);
-    auto *commands = new QHBoxLayout;
-    commands->addWidget(cmdExit_);
-    commands->addStretch(1);
-    commands->addWidget(cmdCalculate_);
-
-    QFrame *promotions = MakeBrandingFrame(CoBrandSpacing::FourBlanks, platform(), body());
-
-    auto *layout = new QVBoxLayout(body());
-    layout->addWidget(banner);
-    layout->addWidget(label1);
-    layout->addWidget(label3);
-    layout->addWidget(weightArea);
-    layout->addWidget(heightArea);
-    layout->addLayout(commands);
-    layout->addStretch(1);
-    layout->addWidget(promotions);
-
+    layOut({label1, label3, weightArea, heightArea}, QStringLiteral("Calculate My &BMI"),
+           CoBrandSpacing::FourBlanks);
     Form_Load();
 }
 
@@ -341,14 +308,6 @@ void frmBodyMassIndexMain::cmdCalculate_Click() {
     auto *display = mdi().loadForm<frmBodyMassIndexDisplay>();
     display->setResult(std::get<BmiResult>(outcome));
     handOverTo(display);
-}
-
-void frmBodyMassIndexMain::cmdExit_Click() {
-    close();
-}
-
-void frmBodyMassIndexMain::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/CalculatorInputWindow.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -12,7 +12,7 @@ namespace vellora {
 
 // "QV Body Mass Index": the weight and the height, each chosen in two steps on two panels that
 // share one place: first the unit, then the value from a whole-part list and a tenths list.
-class frmBodyMassIndexMain : public CalculatorWindow {
+class frmBodyMassIndexMain : public CalculatorInputWindow {
     Q_OBJECT
 public:
     explicit frmBodyMassIndexMain(frmMDI &mdi);
@@ -26,9 +26,7 @@ public slots:
     void cmdOKHeight_Click();
     void cmdBackWeight_Click();
     void cmdBackHeight_Click();
-    void cmdCalculate_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
+    void cmdCalculate_Click() override;
 
 private:
     // One of the two areas, weight or height: a unit panel and an entry panel in one place.
@@ -47,6 +45,8 @@ private:
         QComboBox *secondTenths = nullptr;
     };
     struct AreaDesign;
+    static const AreaDesign kWeight;
+    static const AreaDesign kHeight;
 
     void Form_Load();
     QWidget *buildArea(Area &area, const AreaDesign &design);
@@ -56,8 +56,6 @@ private:
 
     Area weight_;
     Area height_;
-    QPushButton *cmdExit_ = nullptr;
-    QPushButton *cmdCalculate_ = nullptr;
 };
 
 } // namespace vellora

@@ -19,7 +19,15 @@ namespace vellora {
 frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
     : StepCalculatorWindow(mdi, QStringLiteral("QV Body Frame Size"), 9600, QString(), QString()) {
     setObjectName(QStringLiteral("frmBodyFrameSizeMain"));
+    QPushButton *calculate = buildInputStep();
+    buildResultStep();
 
+    setInputTabOrder({cboSex_, cboHeight_, txtElbowInch_, calculate});
+
+    Form_Load();
+}
+
+QPushButton *frmBodyFrameSizeMain::buildInputStep() {
     QGroupBox *input = step(InputStep);
     QLabel *intro = makeLabel(
         13,
@@ -81,7 +89,10 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
         addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Get My Body Frame Size"), input);
     connect(calculate, &QPushButton::clicked, this, &frmBodyFrameSizeMain::cmdCalculate_Click);
     inputLayout->addWidget(calculate, 0, Qt::AlignRight);
+    return calculate;
+}
 
+void frmBodyFrameSizeMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
     lblResult_ = makeResultLabel(QStringLiteral("Body Frame Size"), result);
     QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), result);
@@ -105,13 +116,6 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
                                       result));
     resultLayout->addStretch(1);
     resultLayout->addWidget(back, 0, Qt::AlignRight);
-
-    setTabOrder(cboSex_, cboHeight_);
-    setTabOrder(cboHeight_, txtElbowInch_);
-    setTabOrder(txtElbowInch_, calculate);
-    promotionsLastInTabOrder();
-
-    Form_Load();
 }
 
 void frmBodyFrameSizeMain::Form_Load() {

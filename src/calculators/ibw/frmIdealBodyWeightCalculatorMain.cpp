@@ -2,19 +2,15 @@
 
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
-#include "links/Promotions.h"
 #include "links/SharedMenuBar.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
-#include "widgets/MeasuredLabel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -44,27 +40,18 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char
 } // namespace
 
 frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
-    : CalculatorWindow(
+    : CalculatorInputWindow(
           mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
-          MenuDesign(MenuRow::InputWindow, {{QStringLiteral("mnuGetIdealBodyWeight"),
-                                             QStringLiteral("Get My &Ideal Body Weight")}}),
+          {{QStringLiteral("mnuGetIdealBodyWeight"), QStringLiteral("Get My &Ideal Body Weight")}},
           8400, 6000) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
     connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
-            &frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click);
-    connect(menu()->fileItem(QStringLiteral("mnuExit")), &QAction::triggered, this,
-            &frmIdealBodyWeightCalculatorMain::mnuExit_Click);
+            &frmIdealBodyWeightCalculatorMain::cmdCalculate_Click);
 
-    QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
-                                     DiscussionBoardBannerCaption(), platform(), body());
-
-    auto *label4 = new MeasuredLabel(
+    QLabel *label4 = makeIntroduction(
+        QStringLiteral("Label4"),
         QStringLiteral("Welcome to the QV Ideal Body Weight Calculator. Knowing the ideal weight "
-                       "helps you decide whether you should go on a diet or not."),
-        body());
-    label4->setObjectName(QStringLiteral("Label4"));
-    label4->setWordWrap(true);
-    label4->setFont(VerdanaFont(8.25, false));
+                       "helps you decide whether you should go on a diet or not."));
 
     auto *fraEnterHeight = new QGroupBox(QStringLiteral("Enter Height"), body());
     fraEnterHeight->setObjectName(QStringLiteral("fraEnterHeight"));
@@ -85,28 +72,8 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     heightLayout->addWidget(optKG_, 0, Qt::AlignLeft);
     heightLayout->addWidget(optPound_, 0, Qt::AlignLeft);
 
-    QPushButton *cmdExit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), body());
-    setExitButton(cmdExit);
-    connect(cmdExit, &QPushButton::clicked, this, &frmIdealBodyWeightCalculatorMain::cmdExit_Click);
-    QPushButton *cmdCalculate = addButton(QStringLiteral("cmdCalculate"),
-                                          QStringLiteral("Get My &Ideal Body Weight"), body());
-    connect(cmdCalculate, &QPushButton::clicked, this,
-            &frmIdealBodyWeightCalculatorMain::cmdCalculate_Click);
-    auto *commands = new QHBoxLayout;
-    commands->addWidget(cmdExit);
-    commands->addStretch(1);
-    commands->addWidget(cmdCalculate);
-
-    QFrame *promotions = MakeBrandingFrame(CoBrandSpacing::Tight, platform(), body());
-
-    auto *layout = new QVBoxLayout(body());
-    layout->addWidget(banner);
-    layout->addWidget(label4);
-    layout->addWidget(fraEnterHeight);
-    layout->addLayout(commands);
-    layout->addStretch(1);
-    layout->addWidget(promotions);
-
+    layOut({label4, fraEnterHeight}, QStringLiteral("Get My &Ideal Body Weight"),
+           CoBrandSpacing::Tight);
     Form_Load();
 }
 
@@ -134,18 +101,6 @@ void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
     auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
     display->setResultText(text);
     handOverTo(display);
-}
-
-void frmIdealBodyWeightCalculatorMain::mnuGetIdealBodyWeight_Click() {
-    cmdCalculate_Click();
-}
-
-void frmIdealBodyWeightCalculatorMain::cmdExit_Click() {
-    close();
-}
-
-void frmIdealBodyWeightCalculatorMain::mnuExit_Click() {
-    cmdExit_Click();
 }
 
 } // namespace vellora

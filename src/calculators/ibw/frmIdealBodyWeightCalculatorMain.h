@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calculators/CalculatorWindow.h"
+#include "calculators/CalculatorInputWindow.h"
 
 class QComboBox;
 class QRadioButton;
@@ -10,16 +10,14 @@ namespace vellora {
 // "QV Ideal Body Weight Calculator": sex and height picked from two fixed lists, and whether the
 // range is wanted in kilograms or pounds. The calculation hands the range text to the result
 // window and hides this window, which keeps its picks for Back.
-class frmIdealBodyWeightCalculatorMain : public CalculatorWindow {
+class frmIdealBodyWeightCalculatorMain : public CalculatorInputWindow {
     Q_OBJECT
 public:
     explicit frmIdealBodyWeightCalculatorMain(frmMDI &mdi);
 
 public slots:
-    void cmdCalculate_Click();
-    void mnuGetIdealBodyWeight_Click();
-    void cmdExit_Click();
-    void mnuExit_Click();
+    // The calculation, by the button or the File menu.
+    void cmdCalculate_Click() override;
 
 private:
     void Form_Load();

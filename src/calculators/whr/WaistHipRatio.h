@@ -17,8 +17,6 @@ enum class WaistHipRiskZone { VeryLow, Low, Moderate, High, VeryHigh };
 struct WaistHipRatio {
     int hundredths = 0; // waist / hip to two decimals, an exact half up: 85 stands for 0.85
     WaistHipRiskZone zone = WaistHipRiskZone::VeryLow;
-
-    double ratio() const { return hundredths / 100.0; }
 };
 
 // waist 0 to 32767, hip 1 to 32767. The zone is chosen from the rounded ratio, which is worked

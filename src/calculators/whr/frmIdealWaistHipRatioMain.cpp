@@ -20,7 +20,15 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
                            QStringLiteral("Personal Information"),
                            QStringLiteral("Ideal Waist Hip Ratio")) {
     setObjectName(QStringLiteral("frmIdealWaistHipRatioMain"));
+    QPushButton *calculate = buildInputStep();
+    buildResultStep();
 
+    setInputTabOrder({cboSex_, txtWaist_, txtHip_, calculate});
+
+    Form_Load();
+}
+
+QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
     QGroupBox *input = step(InputStep);
     QLabel *welcome = makeLabel(
         5,
@@ -70,7 +78,10 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
     inputLayout->addLayout(fields);
     inputLayout->addStretch(1);
     inputLayout->addWidget(calculate, 0, Qt::AlignRight);
+    return calculate;
+}
 
+void frmIdealWaistHipRatioMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
     QLabel *thanks =
         makeLabel(6, QStringLiteral("Thanks for using QV Ideal Waist Hip Ratio (WHR) Calculator."),
@@ -103,13 +114,6 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
         result));
     resultLayout->addStretch(1);
     resultLayout->addWidget(back, 0, Qt::AlignRight);
-
-    setTabOrder(cboSex_, txtWaist_);
-    setTabOrder(txtWaist_, txtHip_);
-    setTabOrder(txtHip_, calculate);
-    promotionsLastInTabOrder();
-
-    Form_Load();
 }
 
 void frmIdealWaistHipRatioMain::Form_Load() {

@@ -3,6 +3,7 @@
 #include "calculators/StepCalculatorWindow.h"
 
 class QComboBox;
+class QPushButton;
 
 namespace vellora {
 
@@ -21,6 +22,9 @@ public slots:
     void cmdBack_Click();
 
 private:
+    // The input step's controls; returns its calculate button, the step's last stop for Tab.
+    QPushButton *buildInputStep();
+    void buildResultStep();
     void Form_Load();
 
     QComboBox *cboSex_ = nullptr;
