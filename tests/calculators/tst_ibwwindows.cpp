@@ -27,7 +27,6 @@ private slots:
     void init();
     void cleanup();
 
-    void opensWithPresets_data();
     void opensWithPresets();
     void calculatesIntoResultWindow_data();
     void calculatesIntoResultWindow();
@@ -39,7 +38,6 @@ private slots:
     void inputCloses();
     void launcherClosesInputAndResult_data();
     void launcherClosesInputAndResult();
-    void fileItemsAndCoBrandCaption();
 
 private:
     frmIdealBodyWeightCalculatorMain *input() const {
@@ -91,26 +89,10 @@ QString IbwWindowsTest::picks() const {
            (in<QRadioButton>(input(), "optPound")->isChecked() ? "lb" : "");
 }
 
-void IbwWindowsTest::opensWithPresets_data() {
-    QTest::addColumn<bool>("fromText");
-    QTest::newRow("launcher button") << false;
-    QTest::newRow("launcher text") << true;
-}
-
 void IbwWindowsTest::opensWithPresets() {
-    QFETCH(bool, fromText);
-    if (fromText)
-        QTest::mouseClick(in<QLabel>(main.get(), "lblCaption_5"), Qt::LeftButton);
-    else
-        Click(main.get(), "cmdSelectOption_2");
+    openIbw();
     frmIdealBodyWeightCalculatorMain *window = input();
-    QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("QV Ideal Body Weight Calculator"));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
-    QCOMPARE(window->y(), 0);
-    QCOMPARE(window->property("leftTwips").toDouble(),
-             (main->width() - window->width()) * 15.0 / 2);
 
     QCOMPARE(picks(), kPresets);
     auto *gender = in<QComboBox>(window, "cmbGender");
@@ -298,22 +280,6 @@ void IbwWindowsTest::launcherClosesInputAndResult() {
         QCOMPARE(picks(), kPresets);
     else
         QVERIFY(!input() && main->openForm<frmBodyMassIndexMain>());
-}
-
-void IbwWindowsTest::fileItemsAndCoBrandCaption() {
-    openIbw();
-    QStringList items;
-    for (QAction *action : BarAction(input()->menu(), "mnuFile")->menu()->actions())
-        items << action->objectName() + ":" + action->text();
-    QCOMPARE(items,
-             (QStringList{"mnuGetIdealBodyWeight:Get My &Ideal Body Weight", "mnuExit:E&xit"}));
-    const QString coBrand =
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for "
-                       "details.Click Here for more info on co-branding.");
-    QCOMPARE(in<QLabel>(input(), "lblCobrand")->text(), coBrand);
-    Click(input(), "cmdCalculate");
-    QCOMPARE(in<QLabel>(display(), "lblCobrand")->text(), coBrand);
 }
 
 QTEST_MAIN(IbwWindowsTest)
