@@ -308,31 +308,18 @@ void BmiWindowsTest::unitSwitchKeepsEachUnitsPicks() {
 }
 
 void BmiWindowsTest::resultBackShowsInputUnchanged_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File > Back") << true;
+    resultWindowBackRows();
 }
 
 void BmiWindowsTest::resultBackShowsInputUnchanged() {
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     openBmi();
     run({"kg", "cmbKG=70", "okW", "m", "cmbMeter=1", "cmbPointMeter=.7"});
     const QString before = snapshot();
     QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
-    QPointer<frmBodyMassIndexDisplay> result = display();
-    if (fromMenu)
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuFileBack"));
-    else
-        Click(result, "cmdBack");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(inputWindow);
-    QCOMPARE(input(), inputWindow.data());
-    QVERIFY(input()->isVisible());
+    backToInputWindow(display(), inputWindow.data(), how);
     QCOMPARE(snapshot(), before);
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input()->menu()));
 }
 
 void BmiWindowsTest::resultExitShowsLauncher_data() {
@@ -343,16 +330,8 @@ void BmiWindowsTest::resultExitShowsLauncher() {
     QFETCH(QString, how);
     openBmi();
     run({"kg", "cmbKG=70", "m", "cmbMeter=1"});
-    QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
-    QPointer<frmBodyMassIndexDisplay> result = display();
-    leaveResultWindow(result, how, "lblYourHeight");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(inputWindow);
-    QVERIFY(!inputWindow->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    leaveResultWindow(display(), input(), how, "lblYourHeight");
 }
 
 void BmiWindowsTest::calculatingAgainShowsOnlyNewValues() {

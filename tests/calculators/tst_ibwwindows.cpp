@@ -168,30 +168,17 @@ void IbwWindowsTest::calculatesIntoResultWindow() {
 }
 
 void IbwWindowsTest::backKeepsPicksAndRecalculates_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File > Back") << true;
+    resultWindowBackRows();
 }
 
 void IbwWindowsTest::backKeepsPicksAndRecalculates() {
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     openIbw();
     choose("Female|6 Feet 2 Inches|kg");
-    QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
-    Click(inputWindow, "cmdCalculate");
+    Click(input(), "cmdCalculate");
     QCOMPARE(resultText(), QStringLiteral("69.55 Kgs To 85 Kgs"));
-    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
-    if (fromMenu)
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuFileBack"));
-    else
-        Click(result, "cmdBack");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QCOMPARE(input(), inputWindow.data());
-    QVERIFY(input()->isVisible());
+    backToInputWindow(display(), input(), how);
     QCOMPARE(picks(), QStringLiteral("Female|6 Feet 2 Inches|kg"));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input()->menu()));
 
     // The same selection again: the same text, in a freshly loaded result window.
     Click(input(), "cmdCalculate");
@@ -209,13 +196,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
     choose("Female|5 Feet 0 Inches|kg");
     QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
     Click(inputWindow, "cmdCalculate");
-    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
-    leaveResultWindow(result, how, "lblResult");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(inputWindow && !inputWindow->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    leaveResultWindow(display(), inputWindow.data(), how, "lblResult");
 
     // Opening the calculator again starts from the presets, not the earlier picks.
     openIbw();

@@ -12,6 +12,7 @@
 #include "calculators/Calculators.h"
 #include "shell/frmMDI.h"
 
+#include <QPointer>
 #include <QTest>
 
 #include <memory>
@@ -40,6 +41,33 @@ protected:
         return window ? window->findChild<T *>(name) : nullptr;
     }
 
+    // The ways back from a result window to its input window, as rows of the column "how".
+    static void resultWindowBackRows() {
+        QTest::addColumn<QString>("how");
+        for (const char *how : {"Back button", "File > Back"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+
+    // Goes back that way from the result window: it closes, and the input window it hid comes
+    // back in front with its menu bar, the launcher panel still hidden.
+    void backToInputWindow(CalculatorWindow *result, QPointer<CalculatorWindow> input,
+                           const QString &how) {
+        QPointer<CalculatorWindow> closing = result;
+        const QMetaObject &kind = *result->metaObject();
+        if (how == "File > Back")
+            ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"),
+                           QStringLiteral("mnuFileBack"));
+        else
+            Click(result, "cmdBack");
+        QVERIFY(!main->openForm(kind));
+        QTRY_VERIFY(!closing);
+        QVERIFY(input);
+        QCOMPARE(main->openForm(*input->metaObject()), input.data());
+        QVERIFY(input->isVisible());
+        QVERIFY(!main->launcherPanel()->isVisible());
+        QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input->menu()));
+    }
+
     // The ways out of a result window, as rows of the column "how".
     static void resultWindowExitRows() {
         QTest::addColumn<QString>("how");
@@ -47,10 +75,13 @@ protected:
             QTest::newRow(how) << QString::fromLatin1(how);
     }
 
-    // Leaves the result window that way. The window opens with the focus on firstFocus, from
-    // where Enter and Escape go on to its Exit button.
-    static void leaveResultWindow(CalculatorWindow *result, const QString &how,
-                                  const char *firstFocus) {
+    // Leaves the result window that way: it closes, and the launcher panel comes back with the
+    // main window's menu bar, the input window staying hidden behind it. The window opens with
+    // the focus on firstFocus, from where Enter and Escape go on to its Exit button.
+    void leaveResultWindow(CalculatorWindow *result, QPointer<CalculatorWindow> input,
+                           const QString &how, const char *firstFocus) {
+        QPointer<CalculatorWindow> closing = result;
+        const QMetaObject &kind = *result->metaObject();
         if (how == "Exit button") {
             Click(result, "cmdExit");
         } else if (how == "File > Exit") {
@@ -62,6 +93,11 @@ protected:
             QCOMPARE(focused, in<QWidget>(result, QString::fromLatin1(firstFocus)));
             QTest::keyClick(focused, how == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
         }
+        QVERIFY(!main->openForm(kind));
+        QTRY_VERIFY(!closing);
+        QVERIFY(main->launcherPanel()->isVisible());
+        QVERIFY(input && !input->isVisible());
+        QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
     }
 
     FakePlatform platform;
