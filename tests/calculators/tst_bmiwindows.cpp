@@ -48,12 +48,10 @@ private slots:
     void resultExitShowsLauncher_data();
     void resultExitShowsLauncher();
     void calculatingAgainShowsOnlyNewValues();
-    void inputEnterAndEscapeClose_data();
-    void inputEnterAndEscapeClose();
+    void inputCloses_data();
+    void inputCloses();
     void enterOnAnotherButtonPressesIt();
     void escapeWithListDroppedDownOnlyClosesList();
-    void inputFileExitAndCloseBoxClose_data();
-    void inputFileExitAndCloseBoxClose();
     void launcherClosesInputAndResult_data();
     void launcherClosesInputAndResult();
     void reopenedWindowStartsFromLoadState();
@@ -351,30 +349,34 @@ void BmiWindowsTest::calculatingAgainShowsOnlyNewValues() {
     QCOMPARE(in<QLabel>(second, "lblResult")->text(), QStringLiteral("You weight is Normal"));
 }
 
-void BmiWindowsTest::inputEnterAndEscapeClose_data() {
+void BmiWindowsTest::inputCloses_data() {
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter on an option") << "optMeter" << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter on an option") << "optKG" << int(Qt::Key_Enter);
-    QTest::newRow("Enter on a closed list") << "cmbKG" << int(Qt::Key_Return);
-    QTest::newRow("Escape on an option") << "optPound" << int(Qt::Key_Escape);
-    QTest::newRow("Escape on a closed list") << "cmbKG" << int(Qt::Key_Escape);
+    QTest::newRow("Exit button") << "Exit button"
+                                 << "";
+    QTest::newRow("File > Exit") << "File > Exit"
+                                 << "";
+    QTest::newRow("close box") << "close box"
+                               << "";
+    QTest::newRow("Enter on an option") << "Enter"
+                                        << "optMeter";
+    QTest::newRow("keypad Enter on an option") << "keypad Enter"
+                                               << "optKG";
+    QTest::newRow("Enter on a closed list") << "Enter"
+                                            << "cmbKG";
+    QTest::newRow("Escape on an option") << "Escape"
+                                         << "optPound";
+    QTest::newRow("Escape on a closed list") << "Escape"
+                                             << "cmbKG";
 }
 
-void BmiWindowsTest::inputEnterAndEscapeClose() {
+void BmiWindowsTest::inputCloses() {
+    QFETCH(QString, how);
     QFETCH(QString, focus);
-    QFETCH(int, key);
     openBmi();
     if (focus == "cmbKG")
         run({"kg"});
-    QPointer<frmBodyMassIndexMain> window = input();
-    QWidget *target = in<QWidget>(window, focus);
-    QVERIFY(target->isVisible());
-    QTest::keyClick(target, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
+    closeInputWindow(input(), how, focus);
     QVERIFY(platform.messages.isEmpty());
 }
 
@@ -400,30 +402,6 @@ void BmiWindowsTest::escapeWithListDroppedDownOnlyClosesList() {
     QTest::keyClick(list->view(), Qt::Key_Escape);
     QTRY_VERIFY(!list->view()->isVisible());
     QVERIFY(input() && input()->isVisible());
-}
-
-void BmiWindowsTest::inputFileExitAndCloseBoxClose_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit button") << "button";
-    QTest::newRow("File > Exit") << "menu";
-    QTest::newRow("close box") << "close";
-}
-
-void BmiWindowsTest::inputFileExitAndCloseBoxClose() {
-    QFETCH(QString, how);
-    openBmi();
-    QPointer<frmBodyMassIndexMain> window = input();
-    if (how == "button")
-        Click(window, "cmdExit");
-    else if (how == "menu")
-        ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    else
-        window->close();
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(main->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
 }
 
 void BmiWindowsTest::launcherClosesInputAndResult_data() {

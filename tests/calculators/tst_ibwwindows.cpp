@@ -207,15 +207,15 @@ void IbwWindowsTest::resultExitShowsLauncher() {
 void IbwWindowsTest::inputCloses_data() {
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("Exit button") << "button"
+    QTest::newRow("Exit button") << "Exit button"
                                  << "";
-    QTest::newRow("File > Exit") << "menu"
+    QTest::newRow("File > Exit") << "File > Exit"
                                  << "";
-    QTest::newRow("Enter on the height list") << "enter"
+    QTest::newRow("Enter on the height list") << "Enter"
                                               << "cmbFeet";
-    QTest::newRow("keypad Enter on an option") << "keypad"
+    QTest::newRow("keypad Enter on an option") << "keypad Enter"
                                                << "optKG";
-    QTest::newRow("Escape on the sex list") << "escape"
+    QTest::newRow("Escape on the sex list") << "Escape"
                                             << "cmbGender";
 }
 
@@ -223,21 +223,7 @@ void IbwWindowsTest::inputCloses() {
     QFETCH(QString, how);
     QFETCH(QString, focus);
     openIbw();
-    QPointer<frmIdealBodyWeightCalculatorMain> window = input();
-    if (how == "button") {
-        Click(window, "cmdExit");
-    } else if (how == "menu") {
-        ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    } else {
-        const Qt::Key key = how == "escape"   ? Qt::Key_Escape
-                            : how == "keypad" ? Qt::Key_Enter
-                                              : Qt::Key_Return;
-        QTest::keyClick(in<QWidget>(window, qPrintable(focus)), key,
-                        how == "keypad" ? Qt::KeypadModifier : Qt::NoModifier);
-    }
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
+    closeInputWindow(input(), how, focus);
 }
 
 void IbwWindowsTest::launcherClosesInputAndResult_data() {

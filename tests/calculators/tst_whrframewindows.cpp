@@ -609,15 +609,7 @@ void WhrFrameWindowsTest::exitAndCloseBoxClose() {
     if (fromResult)
         run(which == "whr" ? Steps{"txtWaist:80", "txtHip:100", "cmdCalculate"}
                            : Steps{"txtElbowInch:2", "cmdCalculate"});
-    QPointer<StepCalculatorWindow> opened = window();
-    if (fromMenu)
-        ChooseMenuItem(opened->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    else
-        opened->close();
-    QVERIFY(!window());
-    QTRY_VERIFY(!opened);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    closeInputWindow(window(), fromMenu ? "File > Exit" : "close box", {});
 
     open(which);
     QCOMPARE(window()->currentStep(), StepCalculatorWindow::InputStep);

@@ -41,6 +41,35 @@ protected:
         return window ? window->findChild<T *>(name) : nullptr;
     }
 
+    // Closes the input window that way ("Exit button", "File > Exit", "close box", or the key
+    // "Enter", "keypad Enter" or "Escape" pressed on the control named focus): it goes, and the
+    // launcher panel comes back with the main window's menu bar.
+    void closeInputWindow(CalculatorWindow *window, const QString &how, const QString &focus) {
+        QPointer<CalculatorWindow> closing = window;
+        const QMetaObject &kind = *window->metaObject();
+        if (how == "Exit button") {
+            Click(window, "cmdExit");
+        } else if (how == "File > Exit") {
+            ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
+        } else if (how == "close box") {
+            window->close();
+        } else {
+            QWidget *target = in<QWidget>(window, focus);
+            QVERIFY2(target && target->isVisible(), qPrintable(focus));
+            const bool keypad = how == "keypad Enter";
+            QTest::keyClick(target,
+                            how == "Escape" ? Qt::Key_Escape
+                            : keypad        ? Qt::Key_Enter
+                                            : Qt::Key_Return,
+                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        QVERIFY(!main->openForm(kind));
+        QTRY_VERIFY(!closing);
+        QVERIFY(main->isVisible());
+        QVERIFY(main->launcherPanel()->isVisible());
+        QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    }
+
     // The ways back from a result window to its input window, as rows of the column "how".
     static void resultWindowBackRows() {
         QTest::addColumn<QString>("how");
