@@ -350,14 +350,7 @@ void BmiWindowsTest::calculatingAgainShowsOnlyNewValues() {
 }
 
 void BmiWindowsTest::inputCloses_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("Exit button") << "Exit button"
-                                 << "";
-    QTest::newRow("File > Exit") << "File > Exit"
-                                 << "";
-    QTest::newRow("close box") << "close box"
-                               << "";
+    inputWindowCloseRows();
     QTest::newRow("Enter on an option") << "Enter"
                                         << "optMeter";
     QTest::newRow("keypad Enter on an option") << "keypad Enter"

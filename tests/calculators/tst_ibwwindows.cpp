@@ -205,12 +205,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
 }
 
 void IbwWindowsTest::inputCloses_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("Exit button") << "Exit button"
-                                 << "";
-    QTest::newRow("File > Exit") << "File > Exit"
-                                 << "";
+    inputWindowCloseRows();
     QTest::newRow("Enter on the height list") << "Enter"
                                               << "cmbFeet";
     QTest::newRow("keypad Enter on an option") << "keypad Enter"

@@ -41,6 +41,15 @@ protected:
         return window ? window->findChild<T *>(name) : nullptr;
     }
 
+    // The ways to close any input window, as rows of the columns "how" and "focus"; a test adds
+    // the keys that close its own.
+    static void inputWindowCloseRows() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("focus");
+        for (const char *how : {"Exit button", "File > Exit", "close box"})
+            QTest::newRow(how) << QString::fromLatin1(how) << QString();
+    }
+
     // Closes the input window that way ("Exit button", "File > Exit", "close box", or the key
     // "Enter", "keypad Enter" or "Escape" pressed on the control named focus): it goes, and the
     // launcher panel comes back with the main window's menu bar.
