@@ -65,7 +65,6 @@ private:
     void run(const Steps &steps);
     void pick(const QString &list, const QString &item);
     void openBmi();
-    QString snapshot() const;
 };
 
 void BmiWindowsTest::init() {
@@ -113,21 +112,6 @@ void BmiWindowsTest::run(const Steps &steps) {
         if (QTest::currentTestFailed())
             return;
     }
-}
-
-// Everything a user can see of the input window's state, as one comparable text.
-QString BmiWindowsTest::snapshot() const {
-    QStringList parts;
-    for (const char *name : {"fraSelectWeight", "fraEnterWeight", "fraInKilogram", "fraInPound",
-                             "fraSelectHeight", "fraEnterHeight", "fraInMeter", "fraInInches"})
-        parts << QString::fromLatin1(name) + (in<QWidget>(input(), name)->isVisible() ? "+" : "-");
-    for (const char *name : {"optKG", "optPound", "optMeter", "optInches"})
-        parts << QString::fromLatin1(name) +
-                     (in<QRadioButton>(input(), name)->isChecked() ? "*" : "");
-    for (QComboBox *list : input()->findChildren<QComboBox *>())
-        parts << list->objectName() + "=" + list->currentText();
-    parts.sort();
-    return parts.join(' ');
 }
 
 void BmiWindowsTest::opensFresh() {
@@ -205,14 +189,14 @@ void BmiWindowsTest::messagesLeaveEverythingAsItWas() {
     QFETCH(QString, message);
     openBmi();
     run(steps);
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     Click(input(), "cmdCalculate");
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].text, message);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Vellora"));
     QCOMPARE(platform.messages[0].icon, MessageIcon::Information);
     QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(input()), before);
     QVERIFY(input()->isVisible());
     QVERIFY(!display());
 }
@@ -313,11 +297,11 @@ void BmiWindowsTest::resultBackShowsInputUnchanged() {
     QFETCH(QString, how);
     openBmi();
     run({"kg", "cmbKG=70", "okW", "m", "cmbMeter=1", "cmbPointMeter=.7"});
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
     backToInputWindow(display(), inputWindow.data(), how);
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(input()), before);
 }
 
 void BmiWindowsTest::resultExitShowsLauncher_data() {
@@ -439,7 +423,7 @@ void BmiWindowsTest::reopenedWindowStartsFromLoadState() {
 void BmiWindowsTest::aboutLeavesWindowUnchanged() {
     openBmi();
     run({"kg", "cmbKG=70"});
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     bool shown = false;
     WhenModalAppears([&](QWidget *modal) {
         shown = qobject_cast<frmAbout *>(modal) != nullptr;
@@ -449,7 +433,7 @@ void BmiWindowsTest::aboutLeavesWindowUnchanged() {
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(shown);
     QVERIFY(input()->isVisible());
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(input()), before);
 }
 
 void BmiWindowsTest::closingMainWindowClosesBothWithoutQuestion_data() {

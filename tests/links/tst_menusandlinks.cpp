@@ -1,10 +1,7 @@
 #include "LauncherFixture.h"
 #include "MenuDriver.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QtTest>
@@ -102,7 +99,6 @@ private:
     }
     QMenuBar *bar() const { return qobject_cast<QMenuBar *>(main->currentMenuBar()); }
     void reach(const QString &window);
-    QString snapshot() const;
 };
 
 void MenusAndLinksTest::init() {
@@ -131,24 +127,6 @@ void MenusAndLinksTest::reach(const QString &window) {
         }
     }
     QVERIFY(front() && front()->isVisible());
-}
-
-// What a user sees of the window in front, as one comparable text.
-QString MenusAndLinksTest::snapshot() const {
-    QStringList parts;
-    for (QWidget *widget : front()->findChildren<QWidget *>()) {
-        QString part = widget->objectName() + (widget->isVisible() ? "+" : "-");
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            part += button->isChecked() ? "*" : "";
-        else if (auto *list = qobject_cast<QComboBox *>(widget))
-            part += "=" + list->currentText();
-        else if (auto *box = qobject_cast<QLineEdit *>(widget))
-            part += "=" + box->text();
-        else if (auto *label = qobject_cast<QLabel *>(widget))
-            part += "=" + label->text();
-        parts << part;
-    }
-    return parts.join(' ');
 }
 
 void MenusAndLinksTest::menuBarFollowsItsWindow_data() {
@@ -241,7 +219,7 @@ void MenusAndLinksTest::linksOpenTheirPages() {
         QCOMPARE(in<QLabel>(shown, control)->text(), caption);
     if (!within.isEmpty())
         QCOMPARE(in<QWidget>(shown, control)->parentWidget()->objectName(), within);
-    const QString before = snapshot();
+    const QString before = WhatShows(shown);
     for (int use = 1; use <= 2; ++use) {
         if (how == "strip") {
             auto *strip = in<QWidget>(shown, control);
@@ -258,7 +236,7 @@ void MenusAndLinksTest::linksOpenTheirPages() {
     QCOMPARE(front(), shown);
     QVERIFY(shown->isVisible());
     QCOMPARE(main->currentMenuBar(), menuBar);
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(shown), before);
 }
 
 QTEST_MAIN(MenusAndLinksTest)

@@ -271,8 +271,8 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText_data() {
 }
 
 // Each row's button and text carry its caption and open a fresh input window of that calculator,
-// in front with its menu bar, at the top of the child area centred on the main window's width;
-// the close order reaches it.
+// in front with its menu bar, at the top of the child area centred on the main window's width,
+// the same from both; the close order reaches it.
 void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
     QFETCH(int, row);
     const CalculatorRow &calculator = Calculators()[row];
@@ -282,6 +282,7 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
     QCOMPARE(button->text(), QString::fromUtf8(calculator.caption));
     QCOMPARE(caption(calculator.captionIndex)->text(), QString::fromUtf8(calculator.caption));
 
+    QStringList opened; // what each launcher opened, as a user sees it
     for (QWidget *launcher : {static_cast<QWidget *>(button),
                               static_cast<QWidget *>(caption(calculator.captionIndex))}) {
         QTest::mouseClick(launcher, Qt::LeftButton);
@@ -302,12 +303,15 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
         const double left = (main->width() - window->width()) * 15.0 / 2;
         QCOMPARE(window->property("leftTwips").toDouble(), left);
         QCOMPARE(window->x(), qRound(left / 15));
+        const QWidget *focus = QApplication::focusWidget();
+        opened << WhatShows(window) + " focus:" + (focus ? focus->objectName() : QString());
 
         main->CloseCalculatorWindows();
         QVERIFY(!main->openForm(*input->metaObject()));
         QVERIFY(main->launcherPanel()->isVisible());
         SettleDeletions();
     }
+    QCOMPARE(opened[1], opened[0]);
 }
 
 void MainWindowTest::aboutIsModalAndCloses_data() {
