@@ -10,9 +10,9 @@ cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure
 
 # The speed figures as the benchmarks printed them; they are shown, not judged.
-echo "Speed figures (each calculator window beside its bare reference, then start-up):"
+echo "Speed figures (the calculator windows, then their bare references, then start-up):"
 log=build/Testing/Temporary/LastTest.log
-awk '/^RESULT : /{name=$3; getline; printf "  %-52s %s %s\n", name, $1, $2}' "$log"
+awk '/^RESULT : /{name=$3; getline; printf "  %-78s %s %s\n", name, $1, $2}' "$log"
 grep -h ' median ' "$log" | sed 's/^/  /' || true # no start-up figures where xcb is missing
 
 # The Windows program: cross-built, installed and tested under Wine.

@@ -22,9 +22,6 @@ using namespace vellora::test;
 
 namespace {
 
-const QString kMain = QStringLiteral("http://" TEST_MAIN_HOST);
-const QString kHelp = QStringLiteral("http://" TEST_HELP_HOST);
-
 // A user's way through the input window, as words: "kg", "lb", "m", "in" choose a unit;
 // "okW", "okH", "backW", "backH" press the entry panels' buttons; "cmbKG=70" picks an item.
 using Steps = QStringList;
@@ -38,8 +35,7 @@ private slots:
     void init();
     void cleanup();
 
-    void opensFreshFromLauncher_data();
-    void opensFreshFromLauncher();
+    void opensFresh();
     void listsHoldTheirItems_data();
     void listsHoldTheirItems();
     void messagesLeaveEverythingAsItWas_data();
@@ -52,18 +48,13 @@ private slots:
     void resultExitShowsLauncher_data();
     void resultExitShowsLauncher();
     void calculatingAgainShowsOnlyNewValues();
-    void inputEnterAndEscapeClose_data();
-    void inputEnterAndEscapeClose();
+    void inputCloses_data();
+    void inputCloses();
     void enterOnAnotherButtonPressesIt();
     void escapeWithListDroppedDownOnlyClosesList();
-    void inputFileExitAndCloseBoxClose_data();
-    void inputFileExitAndCloseBoxClose();
     void launcherClosesInputAndResult_data();
     void launcherClosesInputAndResult();
     void reopenedWindowStartsFromLoadState();
-    void linksOpenTheirPages_data();
-    void linksOpenTheirPages();
-    void menuRowsDifferAsDesigned();
     void aboutLeavesWindowUnchanged();
     void closingMainWindowClosesBothWithoutQuestion_data();
     void closingMainWindowClosesBothWithoutQuestion();
@@ -74,7 +65,6 @@ private:
     void run(const Steps &steps);
     void pick(const QString &list, const QString &item);
     void openBmi();
-    QString snapshot() const;
 };
 
 void BmiWindowsTest::init() {
@@ -124,43 +114,10 @@ void BmiWindowsTest::run(const Steps &steps) {
     }
 }
 
-// Everything a user can see of the input window's state, as one comparable text.
-QString BmiWindowsTest::snapshot() const {
-    QStringList parts;
-    for (const char *name : {"fraSelectWeight", "fraEnterWeight", "fraInKilogram", "fraInPound",
-                             "fraSelectHeight", "fraEnterHeight", "fraInMeter", "fraInInches"})
-        parts << QString::fromLatin1(name) + (in<QWidget>(input(), name)->isVisible() ? "+" : "-");
-    for (const char *name : {"optKG", "optPound", "optMeter", "optInches"})
-        parts << QString::fromLatin1(name) +
-                     (in<QRadioButton>(input(), name)->isChecked() ? "*" : "");
-    for (QComboBox *list : input()->findChildren<QComboBox *>())
-        parts << list->objectName() + "=" + list->currentText();
-    parts.sort();
-    return parts.join(' ');
-}
-
-void BmiWindowsTest::opensFreshFromLauncher_data() {
-    QTest::addColumn<bool>("fromText");
-    QTest::newRow("launcher button") << false;
-    QTest::newRow("launcher text") << true;
-}
-
-void BmiWindowsTest::opensFreshFromLauncher() {
-    QFETCH(bool, fromText);
-    if (fromText)
-        QTest::mouseClick(in<QLabel>(main.get(), "lblCaption_4"), Qt::LeftButton);
-    else
-        Click(main.get(), "cmdSelectOption_1");
+void BmiWindowsTest::opensFresh() {
+    openBmi();
     frmBodyMassIndexMain *window = input();
-    QVERIFY(window);
-    QVERIFY(window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("QV Body Mass Index"));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(window->y(), 0);
-    const double left = (main->width() * 15.0 - window->width() * 15.0) / 2;
-    QCOMPARE(window->x(), qRound(left / 15));
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
-
     QVERIFY(in<QWidget>(window, "fraSelectWeight")->isVisible());
     QVERIFY(in<QWidget>(window, "fraSelectHeight")->isVisible());
     QVERIFY(!in<QWidget>(window, "fraEnterWeight")->isVisible());
@@ -169,10 +126,6 @@ void BmiWindowsTest::opensFreshFromLauncher() {
         QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
     for (QComboBox *list : window->findChildren<QComboBox *>())
         QCOMPARE(list->currentIndex(), 0);
-
-    Click(window, "cmdCalculate");
-    QCOMPARE(platform.messages.size(), 1);
-    QCOMPARE(platform.messages[0].text, QStringLiteral("Plese Select Both Your Height And Weight"));
 }
 
 void BmiWindowsTest::listsHoldTheirItems_data() {
@@ -236,14 +189,14 @@ void BmiWindowsTest::messagesLeaveEverythingAsItWas() {
     QFETCH(QString, message);
     openBmi();
     run(steps);
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     Click(input(), "cmdCalculate");
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(platform.messages[0].text, message);
     QCOMPARE(platform.messages[0].title, QStringLiteral("Vellora"));
     QCOMPARE(platform.messages[0].icon, MessageIcon::Information);
     QCOMPARE(platform.messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(input()), before);
     QVERIFY(input()->isVisible());
     QVERIFY(!display());
 }
@@ -337,31 +290,18 @@ void BmiWindowsTest::unitSwitchKeepsEachUnitsPicks() {
 }
 
 void BmiWindowsTest::resultBackShowsInputUnchanged_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File > Back") << true;
+    resultWindowBackRows();
 }
 
 void BmiWindowsTest::resultBackShowsInputUnchanged() {
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     openBmi();
     run({"kg", "cmbKG=70", "okW", "m", "cmbMeter=1", "cmbPointMeter=.7"});
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
-    QPointer<frmBodyMassIndexDisplay> result = display();
-    if (fromMenu)
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuFileBack"));
-    else
-        Click(result, "cmdBack");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(inputWindow);
-    QCOMPARE(input(), inputWindow.data());
-    QVERIFY(input()->isVisible());
-    QCOMPARE(snapshot(), before);
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input()->menu()));
+    backToInputWindow(display(), inputWindow.data(), how);
+    QCOMPARE(WhatShows(input()), before);
 }
 
 void BmiWindowsTest::resultExitShowsLauncher_data() {
@@ -372,16 +312,8 @@ void BmiWindowsTest::resultExitShowsLauncher() {
     QFETCH(QString, how);
     openBmi();
     run({"kg", "cmbKG=70", "m", "cmbMeter=1"});
-    QPointer<frmBodyMassIndexMain> inputWindow = input();
     Click(input(), "cmdCalculate");
-    QPointer<frmBodyMassIndexDisplay> result = display();
-    leaveResultWindow(result, how, "lblYourHeight");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(inputWindow);
-    QVERIFY(!inputWindow->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    leaveResultWindow(display(), input(), how, "lblYourHeight");
 }
 
 void BmiWindowsTest::calculatingAgainShowsOnlyNewValues() {
@@ -401,30 +333,27 @@ void BmiWindowsTest::calculatingAgainShowsOnlyNewValues() {
     QCOMPARE(in<QLabel>(second, "lblResult")->text(), QStringLiteral("You weight is Normal"));
 }
 
-void BmiWindowsTest::inputEnterAndEscapeClose_data() {
-    QTest::addColumn<QString>("focus");
-    QTest::addColumn<int>("key");
-    QTest::newRow("Enter on an option") << "optMeter" << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter on an option") << "optKG" << int(Qt::Key_Enter);
-    QTest::newRow("Enter on a closed list") << "cmbKG" << int(Qt::Key_Return);
-    QTest::newRow("Escape on an option") << "optPound" << int(Qt::Key_Escape);
-    QTest::newRow("Escape on a closed list") << "cmbKG" << int(Qt::Key_Escape);
+void BmiWindowsTest::inputCloses_data() {
+    inputWindowCloseRows();
+    QTest::newRow("Enter on an option") << "Enter"
+                                        << "optMeter";
+    QTest::newRow("keypad Enter on an option") << "keypad Enter"
+                                               << "optKG";
+    QTest::newRow("Enter on a closed list") << "Enter"
+                                            << "cmbKG";
+    QTest::newRow("Escape on an option") << "Escape"
+                                         << "optPound";
+    QTest::newRow("Escape on a closed list") << "Escape"
+                                             << "cmbKG";
 }
 
-void BmiWindowsTest::inputEnterAndEscapeClose() {
+void BmiWindowsTest::inputCloses() {
+    QFETCH(QString, how);
     QFETCH(QString, focus);
-    QFETCH(int, key);
     openBmi();
     if (focus == "cmbKG")
         run({"kg"});
-    QPointer<frmBodyMassIndexMain> window = input();
-    QWidget *target = in<QWidget>(window, focus);
-    QVERIFY(target->isVisible());
-    QTest::keyClick(target, Qt::Key(key),
-                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
+    closeInputWindow(input(), how, focus);
     QVERIFY(platform.messages.isEmpty());
 }
 
@@ -450,30 +379,6 @@ void BmiWindowsTest::escapeWithListDroppedDownOnlyClosesList() {
     QTest::keyClick(list->view(), Qt::Key_Escape);
     QTRY_VERIFY(!list->view()->isVisible());
     QVERIFY(input() && input()->isVisible());
-}
-
-void BmiWindowsTest::inputFileExitAndCloseBoxClose_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("Exit button") << "button";
-    QTest::newRow("File > Exit") << "menu";
-    QTest::newRow("close box") << "close";
-}
-
-void BmiWindowsTest::inputFileExitAndCloseBoxClose() {
-    QFETCH(QString, how);
-    openBmi();
-    QPointer<frmBodyMassIndexMain> window = input();
-    if (how == "button")
-        Click(window, "cmdExit");
-    else if (how == "menu")
-        ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    else
-        window->close();
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(main->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
 }
 
 void BmiWindowsTest::launcherClosesInputAndResult_data() {
@@ -515,89 +420,10 @@ void BmiWindowsTest::reopenedWindowStartsFromLoadState() {
     QCOMPARE(in<QComboBox>(input(), "cmbKG")->currentText(), QStringLiteral("0"));
 }
 
-void BmiWindowsTest::linksOpenTheirPages_data() {
-    QTest::addColumn<bool>("onResult");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("address");
-    for (bool onResult : {false, true}) {
-        const char *window = onResult ? "result " : "input ";
-        auto row = [&](const char *control, const char *kind, const QString &address) {
-            QTest::newRow((QByteArray(window) + control).constData())
-                << onResult << QString::fromLatin1(kind) << QString::fromLatin1(control) << address;
-        };
-        row("mnuOnline", "help", kMain + "/Vellora/Vellora-help.html");
-        row("mnuVisit", "help", kMain);
-        row("mnuUpdate", "help", kMain + "/Vellora/download-Vellora.html");
-        row("mnuDonate", "bar", kHelp + "/donate.html");
-        row("mnuMakeMoneyOnline", "bar", kHelp + "/fully-branded.html");
-        row("Label61", "label", kMain);
-        row("lblCobrand", "label", kHelp + "/co-brand.html");
-        row("lblFullBrand", "label", kHelp + "/fully-branded.html");
-    }
-}
-
-void BmiWindowsTest::linksOpenTheirPages() {
-    QFETCH(bool, onResult);
-    QFETCH(QString, kind);
-    QFETCH(QString, control);
-    QFETCH(QString, address);
-    openBmi();
-    CalculatorWindow *window = input();
-    if (onResult) {
-        run({"kg", "m", "cmbMeter=1"});
-        Click(input(), "cmdCalculate");
-        window = display();
-    }
-    const QString before = onResult ? QString() : snapshot();
-    UseWebLink(qobject_cast<QMenuBar *>(main->currentMenuBar()), window, kind, control);
-    QCOMPARE(platform.openedAddresses, QStringList{address});
-    QVERIFY(platform.messages.isEmpty());
-    QVERIFY(window->isVisible());
-    if (!onResult)
-        QCOMPARE(snapshot(), before);
-}
-
-void BmiWindowsTest::menuRowsDifferAsDesigned() {
-    openBmi();
-    QMenuBar *inputBar = input()->menu();
-    run({"kg", "m", "cmbMeter=1"});
-    Click(input(), "cmdCalculate");
-    QMenuBar *resultBar = display()->menu();
-
-    auto captions = [](QMenuBar *bar, const char *menu) {
-        QStringList items;
-        for (QAction *action : BarAction(bar, QString::fromLatin1(menu))->menu()->actions())
-            items << (action->isSeparator() ? "-" + action->objectName()
-                                            : action->objectName() + ":" + action->text());
-        return items.join('|');
-    };
-    QCOMPARE(captions(inputBar, "mnuFile"), QStringLiteral("mnuExit:E&xit"));
-    QCOMPARE(captions(resultBar, "mnuFile"), QStringLiteral("mnuFileBack:&Back|mnuExit:E&xit"));
-    QCOMPARE(captions(inputBar, "mnuHelp"),
-             QStringLiteral("mnuOnline:&Online Help|mnuVisit:&Visit Us Online|-mnuHelp1|"
-                            "mnuUpdate:Check for Software &Update|-mnuHelp2|"
-                            "mnuAbout:&About Software"));
-    QCOMPARE(captions(resultBar, "mnuHelp"),
-             QStringLiteral("mnuOnline:&Online Help|mnuVisit:&Visit Us Online|-mnuFileSep1|"
-                            "mnuUpdate:&Check for Software Update|-mnuFileSep2|"
-                            "mnuAbout:&About Software"));
-    for (QMenuBar *bar : {inputBar, resultBar}) {
-        QStringList top;
-        for (QAction *action : bar->actions())
-            top << action->text() + (action->menu() ? "+" : "");
-        QCOMPARE(top, (QStringList{"&File+", "&Help+", "&Donate", "Make Money &Online"}));
-    }
-    QCOMPARE(in<QLabel>(display(), "lblCobrand")->text(),
-             QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic "
-                            "to your site. Put your site's name &  link here. See \"Help\" for "
-                            "details.    Click Here for more info on co-branding."));
-}
-
 void BmiWindowsTest::aboutLeavesWindowUnchanged() {
     openBmi();
     run({"kg", "cmbKG=70"});
-    const QString before = snapshot();
+    const QString before = WhatShows(input());
     bool shown = false;
     WhenModalAppears([&](QWidget *modal) {
         shown = qobject_cast<frmAbout *>(modal) != nullptr;
@@ -607,7 +433,7 @@ void BmiWindowsTest::aboutLeavesWindowUnchanged() {
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QVERIFY(shown);
     QVERIFY(input()->isVisible());
-    QCOMPARE(snapshot(), before);
+    QCOMPARE(WhatShows(input()), before);
 }
 
 void BmiWindowsTest::closingMainWindowClosesBothWithoutQuestion_data() {

@@ -27,7 +27,6 @@ private slots:
     void init();
     void cleanup();
 
-    void opensWithPresets_data();
     void opensWithPresets();
     void calculatesIntoResultWindow_data();
     void calculatesIntoResultWindow();
@@ -39,7 +38,6 @@ private slots:
     void inputCloses();
     void launcherClosesInputAndResult_data();
     void launcherClosesInputAndResult();
-    void fileItemsAndCoBrandCaption();
 
 private:
     frmIdealBodyWeightCalculatorMain *input() const {
@@ -91,25 +89,10 @@ QString IbwWindowsTest::picks() const {
            (in<QRadioButton>(input(), "optPound")->isChecked() ? "lb" : "");
 }
 
-void IbwWindowsTest::opensWithPresets_data() {
-    QTest::addColumn<bool>("fromText");
-    QTest::newRow("launcher button") << false;
-    QTest::newRow("launcher text") << true;
-}
-
 void IbwWindowsTest::opensWithPresets() {
-    QFETCH(bool, fromText);
-    if (fromText)
-        QTest::mouseClick(in<QLabel>(main.get(), "lblCaption_5"), Qt::LeftButton);
-    else
-        Click(main.get(), "cmdSelectOption_2");
+    openIbw();
     frmIdealBodyWeightCalculatorMain *window = input();
-    QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("QV Ideal Body Weight Calculator"));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
-    QCOMPARE(window->y(), 0);
-    QCOMPARE(window->x(), qRound((main->width() - window->width()) / 2.0));
 
     QCOMPARE(picks(), kPresets);
     auto *gender = in<QComboBox>(window, "cmbGender");
@@ -185,30 +168,17 @@ void IbwWindowsTest::calculatesIntoResultWindow() {
 }
 
 void IbwWindowsTest::backKeepsPicksAndRecalculates_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Back button") << false;
-    QTest::newRow("File > Back") << true;
+    resultWindowBackRows();
 }
 
 void IbwWindowsTest::backKeepsPicksAndRecalculates() {
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     openIbw();
     choose("Female|6 Feet 2 Inches|kg");
-    QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
-    Click(inputWindow, "cmdCalculate");
+    Click(input(), "cmdCalculate");
     QCOMPARE(resultText(), QStringLiteral("69.4 Kgs To 84.82 Kgs"));
-    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
-    if (fromMenu)
-        ChooseMenuItem(result->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuFileBack"));
-    else
-        Click(result, "cmdBack");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QCOMPARE(input(), inputWindow.data());
-    QVERIFY(input()->isVisible());
+    backToInputWindow(display(), input(), how);
     QCOMPARE(picks(), QStringLiteral("Female|6 Feet 2 Inches|kg"));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(input()->menu()));
 
     // The same selection again: the same text, in a freshly loaded result window.
     Click(input(), "cmdCalculate");
@@ -226,13 +196,7 @@ void IbwWindowsTest::resultExitShowsLauncher() {
     choose("Female|5 Feet 0 Inches|kg");
     QPointer<frmIdealBodyWeightCalculatorMain> inputWindow = input();
     Click(inputWindow, "cmdCalculate");
-    QPointer<frmIdealBodyWeightCalculatorDisplay> result = display();
-    leaveResultWindow(result, how, "lblResult");
-    QVERIFY(!display());
-    QTRY_VERIFY(!result);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QVERIFY(inputWindow && !inputWindow->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    leaveResultWindow(display(), inputWindow.data(), how, "lblResult");
 
     // Opening the calculator again starts from the presets, not the earlier picks.
     openIbw();
@@ -241,17 +205,12 @@ void IbwWindowsTest::resultExitShowsLauncher() {
 }
 
 void IbwWindowsTest::inputCloses_data() {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("Exit button") << "button"
-                                 << "";
-    QTest::newRow("File > Exit") << "menu"
-                                 << "";
-    QTest::newRow("Enter on the height list") << "enter"
+    inputWindowCloseRows();
+    QTest::newRow("Enter on the height list") << "Enter"
                                               << "cmbFeet";
-    QTest::newRow("keypad Enter on an option") << "keypad"
+    QTest::newRow("keypad Enter on an option") << "keypad Enter"
                                                << "optKG";
-    QTest::newRow("Escape on the sex list") << "escape"
+    QTest::newRow("Escape on the sex list") << "Escape"
                                             << "cmbGender";
 }
 
@@ -259,21 +218,7 @@ void IbwWindowsTest::inputCloses() {
     QFETCH(QString, how);
     QFETCH(QString, focus);
     openIbw();
-    QPointer<frmIdealBodyWeightCalculatorMain> window = input();
-    if (how == "button") {
-        Click(window, "cmdExit");
-    } else if (how == "menu") {
-        ChooseMenuItem(window->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    } else {
-        const Qt::Key key = how == "escape"   ? Qt::Key_Escape
-                            : how == "keypad" ? Qt::Key_Enter
-                                              : Qt::Key_Return;
-        QTest::keyClick(in<QWidget>(window, qPrintable(focus)), key,
-                        how == "keypad" ? Qt::KeypadModifier : Qt::NoModifier);
-    }
-    QVERIFY(!input());
-    QTRY_VERIFY(!window);
-    QVERIFY(main->launcherPanel()->isVisible());
+    closeInputWindow(input(), how, focus);
 }
 
 void IbwWindowsTest::launcherClosesInputAndResult_data() {
@@ -297,22 +242,6 @@ void IbwWindowsTest::launcherClosesInputAndResult() {
         QCOMPARE(picks(), kPresets);
     else
         QVERIFY(!input() && main->openForm<frmBodyMassIndexMain>());
-}
-
-void IbwWindowsTest::fileItemsAndCoBrandCaption() {
-    openIbw();
-    QStringList items;
-    for (QAction *action : BarAction(input()->menu(), "mnuFile")->menu()->actions())
-        items << action->objectName() + ":" + action->text();
-    QCOMPARE(items,
-             (QStringList{"mnuGetIdealBodyWeight:Get My &Ideal Body Weight", "mnuExit:E&xit"}));
-    const QString coBrand =
-        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                       "your site. Put your site's name &  link here. See \"Help\" for "
-                       "details.Click Here for more info on co-branding.");
-    QCOMPARE(in<QLabel>(input(), "lblCobrand")->text(), coBrand);
-    Click(input(), "cmdCalculate");
-    QCOMPARE(in<QLabel>(display(), "lblCobrand")->text(), coBrand);
 }
 
 QTEST_MAIN(IbwWindowsTest)

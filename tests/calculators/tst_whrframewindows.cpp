@@ -4,7 +4,6 @@
 #include "calculators/StepCalculatorWindow.h"
 #include "calculators/frame/frmBodyFrameSizeMain.h"
 #include "calculators/whr/frmIdealWaistHipRatioMain.h"
-#include "links/Promotions.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -18,26 +17,21 @@ using namespace vellora::test;
 
 namespace {
 
-const QString kMain = QStringLiteral("http://" TEST_MAIN_HOST);
-const QString kHelp = QStringLiteral("http://" TEST_HELP_HOST);
 const QString kOnlyNumber = QStringLiteral("You can enter only number");
 
 // The two windows, as the tests name them: "whr" and "frame".
 struct Design {
     const char *button;
-    const char *launcherText;
     const QMetaObject *form;
     const char *title;
     const char *firstResult;
 };
 
 const Design &DesignOf(const QString &window) {
-    static const Design kWhr{"cmdSelectOption_3", "lblCaption_6",
-                             &frmIdealWaistHipRatioMain::staticMetaObject,
+    static const Design kWhr{"cmdSelectOption_3", &frmIdealWaistHipRatioMain::staticMetaObject,
                              "QV Ideal Waist Hip Ratio", "WHR"};
-    static const Design kFrame{"cmdSelectOption_0", "lblCaption_3",
-                               &frmBodyFrameSizeMain::staticMetaObject, "QV Body Frame Size",
-                               "Body Frame Size"};
+    static const Design kFrame{"cmdSelectOption_0", &frmBodyFrameSizeMain::staticMetaObject,
+                               "QV Body Frame Size", "Body Frame Size"};
     return window == "whr" ? kWhr : kFrame;
 }
 
@@ -84,8 +78,6 @@ private slots:
     void enterAndEscapeCloseNothing();
     void exitAndCloseBoxClose_data();
     void exitAndCloseBoxClose();
-    void linksOpenTheirPages_data();
-    void linksOpenTheirPages();
 
 private:
     StepCalculatorWindow *window() const {
@@ -198,33 +190,18 @@ void WhrFrameWindowsTest::checkOnlyRefusals(int count, const QString &box) {
 
 void WhrFrameWindowsTest::opensFresh_data() {
     QTest::addColumn<QString>("which");
-    QTest::addColumn<bool>("fromText");
     QTest::addColumn<QStringList>("keyboardOrder");
-    const QStringList whrOrder{"cboSex", "txtWaist", "txtHip", "cmdCalculate"};
-    const QStringList frameOrder{"cboSex", "cboHeight", "txtElbowInch", "cmdCalculate"};
-    QTest::newRow("whr, launcher button") << "whr" << false << whrOrder;
-    QTest::newRow("whr, launcher text") << "whr" << true << whrOrder;
-    QTest::newRow("frame, launcher button") << "frame" << false << frameOrder;
-    QTest::newRow("frame, launcher text") << "frame" << true << frameOrder;
+    QTest::newRow("whr") << "whr" << QStringList{"cboSex", "txtWaist", "txtHip", "cmdCalculate"};
+    QTest::newRow("frame") << "frame"
+                           << QStringList{"cboSex", "cboHeight", "txtElbowInch", "cmdCalculate"};
 }
 
 void WhrFrameWindowsTest::opensFresh() {
     QFETCH(QString, which);
-    QFETCH(bool, fromText);
     QFETCH(QStringList, keyboardOrder);
-    const Design &design = DesignOf(which);
-    form_ = design.form;
-    if (fromText)
-        QTest::mouseClick(main->findChild<QLabel *>(design.launcherText), Qt::LeftButton);
-    else
-        Click(main.get(), design.button);
+    open(which);
     StepCalculatorWindow *opened = window();
-    QVERIFY(opened && opened->isVisible());
-    QCOMPARE(opened->windowTitle(), QString::fromLatin1(design.title));
-    QVERIFY(!main->launcherPanel()->isVisible());
-    QCOMPARE(opened->y(), 0);
-    QCOMPARE(opened->x(), qRound((main->width() - opened->width()) / 2.0));
-    QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(opened->menu()));
+    QCOMPARE(opened->windowTitle(), QString::fromLatin1(DesignOf(which).title));
 
     // Two panels in one place, the input one in front, with room for all it holds.
     QGroupBox *input = opened->step(StepCalculatorWindow::InputStep);
@@ -235,7 +212,7 @@ void WhrFrameWindowsTest::opensFresh() {
     QVERIFY(!result->isVisible());
     QCOMPARE(result->parentWidget(), input->parentWidget());
     QVERIFY(Fits(input));
-    QCOMPARE(in<QLabel>("lblResult")->text(), QString::fromLatin1(design.firstResult));
+    QCOMPARE(in<QLabel>("lblResult")->text(), QString::fromLatin1(DesignOf(which).firstResult));
 
     auto *sex = in<QComboBox>("cboSex");
     QCOMPARE(sex->count(), 2);
@@ -261,22 +238,6 @@ void WhrFrameWindowsTest::opensFresh() {
     }
     QCOMPARE(order, keyboardOrder);
     QVERIFY(platform.messages.isEmpty());
-
-    auto items = [&](const char *menu) {
-        QStringList names;
-        for (QAction *action : BarAction(opened->menu(), menu)->menu()->actions())
-            names << (action->isSeparator() ? "-" + action->objectName()
-                                            : action->objectName() + ":" + action->text());
-        return names.join('|');
-    };
-    QCOMPARE(items("mnuFile"), QStringLiteral("mnuExit:E&xit"));
-    QCOMPARE(items("mnuHelp"),
-             QStringLiteral("mnuOnline:&Online Help|mnuVisit:&Visit Us Online|-mnuSep1|"
-                            "mnuUpdate:Check for Software &Update|-mnuSep2|"
-                            "mnuAbout:&About Software"));
-    QVERIFY(BarAction(opened->menu(), "mnuDonate"));
-    QCOMPARE(BarAction(opened->menu(), "mnuMakeMoney")->text(),
-             QStringLiteral("Make Money &Online"));
 }
 
 void WhrFrameWindowsTest::showsItsCaptionsAndNames_data() {
@@ -304,13 +265,6 @@ void WhrFrameWindowsTest::showsItsCaptionsAndNames_data() {
     row("frame", "cboSex", "Sex");
     row("frame", "cboHeight", "Height band");
     row("frame", "txtElbowInch", "Elbow breadth in inches");
-    for (const char *which : {"whr", "frame"}) {
-        row(which, "lblCobrand",
-            "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
-            "Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
-            "info on co-branding.");
-        row(which, "lblFullBrand", FullBrandCaption()); // inside fraFullBrand
-    }
 }
 
 void WhrFrameWindowsTest::showsItsCaptionsAndNames() {
@@ -330,8 +284,6 @@ void WhrFrameWindowsTest::showsItsCaptionsAndNames() {
     else
         shown = widget->accessibleName();
     QCOMPARE(shown, text);
-    if (control == "lblFullBrand")
-        QCOMPARE(widget->parentWidget()->objectName(), QStringLiteral("fraFullBrand"));
 }
 
 void WhrFrameWindowsTest::calculates_data() {
@@ -657,15 +609,7 @@ void WhrFrameWindowsTest::exitAndCloseBoxClose() {
     if (fromResult)
         run(which == "whr" ? Steps{"txtWaist:80", "txtHip:100", "cmdCalculate"}
                            : Steps{"txtElbowInch:2", "cmdCalculate"});
-    QPointer<StepCalculatorWindow> opened = window();
-    if (fromMenu)
-        ChooseMenuItem(opened->menu(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    else
-        opened->close();
-    QVERIFY(!window());
-    QTRY_VERIFY(!opened);
-    QVERIFY(main->launcherPanel()->isVisible());
-    QCOMPARE(main->currentMenuBar()->objectName(), QStringLiteral("menuBar"));
+    closeInputWindow(window(), fromMenu ? "File > Exit" : "close box", {});
 
     open(which);
     QCOMPARE(window()->currentStep(), StepCalculatorWindow::InputStep);
@@ -673,38 +617,6 @@ void WhrFrameWindowsTest::exitAndCloseBoxClose() {
     QCOMPARE(in<QLabel>("lblResult")->text(), QString::fromLatin1(DesignOf(which).firstResult));
     for (QLineEdit *box : window()->findChildren<QLineEdit *>())
         QVERIFY(box->text().isEmpty());
-}
-
-void WhrFrameWindowsTest::linksOpenTheirPages_data() {
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("address");
-    for (const char *which : {"whr", "frame"}) {
-        auto row = [which](const char *control, const char *kind, const QString &address) {
-            QTest::addRow("%s %s", which, control) << which << kind << control << address;
-        };
-        row("mnuOnline", "help", kMain + "/Vellora/Vellora-help.html");
-        row("mnuVisit", "help", kMain);
-        row("mnuUpdate", "help", kMain + "/Vellora/download-Vellora.html");
-        row("mnuDonate", "bar", kHelp + "/donate.html");
-        row("mnuMakeMoney", "bar", kHelp + "/fully-branded.html");
-        row("Label14", "label", kMain);
-        row("lblCobrand", "label", kHelp + "/co-brand.html");
-        row("lblFullBrand", "label", kHelp + "/fully-branded.html");
-    }
-}
-
-void WhrFrameWindowsTest::linksOpenTheirPages() {
-    QFETCH(QString, which);
-    QFETCH(QString, kind);
-    QFETCH(QString, control);
-    QFETCH(QString, address);
-    open(which);
-    UseWebLink(qobject_cast<QMenuBar *>(main->currentMenuBar()), window(), kind, control);
-    QCOMPARE(platform.openedAddresses, QStringList{address});
-    QVERIFY(platform.messages.isEmpty());
-    QVERIFY(window()->isVisible());
 }
 
 QTEST_MAIN(WhrFrameWindowsTest)

@@ -2,8 +2,8 @@
 #include "MenuDriver.h"
 #include "WidgetTest.h"
 
+#include "calculators/CalculatorWindow.h"
 #include "calculators/Calculators.h"
-#include "links/SharedMenuBar.h"
 #include "links/frmAbout.h"
 #include "shell/frmMDI.h"
 #include "shell/frmNagScreen2.h"
@@ -24,6 +24,14 @@ using namespace vellora::test;
 namespace {
 const QString kMain = QStringLiteral("http://" TEST_MAIN_HOST);
 const QString kHelp = QStringLiteral("http://" TEST_HELP_HOST);
+
+// The launcher panel's texts: the three welcome texts, then one a calculator.
+QList<int> CaptionIndexes() {
+    QList<int> indexes{0, 1, 2};
+    for (const CalculatorRow &calculator : Calculators())
+        indexes << calculator.captionIndex;
+    return indexes;
+}
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -38,9 +46,6 @@ private slots:
     void centresOnItsOwnWidth();
     void fitsShortWindows_data();
     void fitsShortWindows();
-    void opensItsWebLink_data();
-    void opensItsWebLink();
-    void makeMoneyIsGreyedOutButOpensFullyBranded();
     void hoverUnderlinesOnlyCalculatorTexts();
     void welcomeTextsChangeNothing_data();
     void welcomeTextsChangeNothing();
@@ -81,7 +86,7 @@ void MainWindowTest::showsMaximisedWithLauncherPanel() {
     QVERIFY(main->windowState() & Qt::WindowMaximized);
     QVERIFY(main->launcherPanel()->isVisible());
     QVERIFY(main->findChild<QMdiArea *>()->subWindowList().isEmpty());
-    for (int index = 0; index < 7; ++index)
+    for (int index : CaptionIndexes())
         QVERIFY(caption(index)->isVisible());
 }
 
@@ -106,21 +111,20 @@ void MainWindowTest::centresOnItsOwnWidth() {
     QCOMPARE(main->width(), width);
     const double screen = width * 15.0;
 
-    struct Expected {
-        const char *name;
-        double width;
-    };
-    const Expected centred[] = {
+    // The strips' widths and the welcome texts' here, the calculators' texts' in their table.
+    QList<std::pair<QString, double>> centred{
         {"lblOrvantixBanner", 9480}, {"picButtonContainer", 11655}, {"lblCaption_0", 4005},
-        {"lblCaption_1", 8055},      {"lblCaption_2", 6630},        {"lblCaption_3", 2190},
-        {"lblCaption_4", 2250},      {"lblCaption_5", 3810},        {"lblCaption_6", 2745},
+        {"lblCaption_1", 8055},      {"lblCaption_2", 6630},
     };
-    for (const Expected &expected : centred) {
-        auto *widget = main->findChild<QWidget *>(QString::fromLatin1(expected.name));
-        QVERIFY2(widget, expected.name);
-        const double left = (screen - expected.width) / 2;
+    for (const CalculatorRow &calculator : Calculators())
+        centred.append(
+            {QStringLiteral("lblCaption_%1").arg(calculator.captionIndex), calculator.textWidth});
+    for (const auto &[name, expectedWidth] : centred) {
+        auto *widget = main->findChild<QWidget *>(name);
+        QVERIFY2(widget, qPrintable(name));
+        const double left = (screen - expectedWidth) / 2;
         QCOMPARE(widget->x(), qRound(left / 15));
-        QCOMPARE(widget->width(), qRound(expected.width / 15));
+        QCOMPARE(widget->width(), qRound(expectedWidth / 15));
     }
     // "Welcome to Vellora" is 4005 twips wide: on an even number of pixels its edge falls on
     // a half twip, and the half is kept, as its x above shows (dropped, x would be a pixel less).
@@ -159,103 +163,50 @@ void MainWindowTest::fitsShortWindows() {
     auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"));
     QVERIFY(exit->isVisible());
     QCOMPARE(bottom->mapTo(main.get(), QPoint()).y() + bottom->height(), main->height());
-    // The last text of the launcher panel stays whole.
-    QVERIFY(caption(6)->geometry().bottom() < main->launcherPanel()->height());
-}
-
-void MainWindowTest::opensItsWebLink_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("address");
-    QTest::newRow("banner label") << "label"
-                                  << "lblOrvantixBanner" << kMain;
-    QTest::newRow("banner strip") << "strip"
-                                  << "Picture6" << kMain;
-    QTest::newRow("Label7") << "label"
-                            << "Label7" << kHelp + "/fully-branded.html";
-    QTest::newRow("Online Help") << "help"
-                                 << "mnuOnline" << kMain + "/Vellora/Vellora-help.html";
-    QTest::newRow("Visit Us Online") << "help"
-                                     << "mnuVisit" << kMain;
-    QTest::newRow("Check for Update") << "help"
-                                      << "mnuUpdate" << kMain + "/Vellora/download-Vellora.html";
-    QTest::newRow("Donate") << "bar"
-                            << "mnuDonate" << kHelp + "/donate.html";
-}
-
-void MainWindowTest::opensItsWebLink() {
-    QFETCH(QString, kind);
-    QFETCH(QString, control);
-    QFETCH(QString, address);
-    for (int click = 1; click <= 2; ++click) {
-        if (kind == "label") {
-            auto *label = main->findChild<QWidget *>(control);
-            QVERIFY(label);
-            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
-        } else if (kind == "strip") {
-            auto *strip = main->findChild<QWidget *>(control);
-            QCOMPARE(strip->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(4, 4)); // beside the banner
-        } else if (kind == "help") {
-            ChooseMenuItem(bar(), QStringLiteral("mnuHelp"), control);
-        } else {
-            ClickBarEntry(bar(), control);
-        }
-        QCOMPARE(platform.openedAddresses.size(), click);
-        QCOMPARE(platform.openedAddresses.last(), address);
-    }
-    QVERIFY(platform.messages.isEmpty());
-}
-
-void MainWindowTest::makeMoneyIsGreyedOutButOpensFullyBranded() {
-    QAction *makeMoney = BarAction(bar(), QStringLiteral("mkmoney"));
-    QVERIFY(makeMoney);
-    QCOMPARE(makeMoney->text(), QStringLiteral("Make Money &Online"));
-    QVERIFY(makeMoney->isVisible());
-    QVERIFY(!makeMoney->isEnabled());
-    ClickBarEntry(bar(), QStringLiteral("mkmoney"));
-    QVERIFY(platform.openedAddresses.isEmpty());
-    makeMoney->setEnabled(true);
-    makeMoney->trigger();
-    QCOMPARE(platform.openedAddresses, QStringList{kHelp + "/fully-branded.html"});
+    // The lowest text of the launcher panel stays whole.
+    const CalculatorRow &lowest = *std::max_element(
+        Calculators().begin(), Calculators().end(),
+        [](const CalculatorRow &a, const CalculatorRow &b) { return a.textTop < b.textTop; });
+    QVERIFY(caption(lowest.captionIndex)->geometry().bottom() < main->launcherPanel()->height());
 }
 
 void MainWindowTest::hoverUnderlinesOnlyCalculatorTexts() {
-    QLabel *bmi = caption(4);
-    const QFont designed = bmi->font();
-    const QColor colour = bmi->palette().color(QPalette::WindowText);
+    const CalculatorRow &hovered = Calculators()[1];
+    QLabel *text = caption(hovered.captionIndex);
+    const QFont designed = text->font();
+    const QColor colour = text->palette().color(QPalette::WindowText);
 
-    QTest::mouseMove(bmi, bmi->rect().center());
-    QTRY_VERIFY(bmi->font().underline());
-    QCOMPARE(bmi->font().pointSizeF(), designed.pointSizeF());
-    QCOMPARE(bmi->font().bold(), designed.bold());
-    QCOMPARE(bmi->font().families(), designed.families());
-    QCOMPARE(bmi->palette().color(QPalette::WindowText), colour);
-    for (int other : {0, 1, 2, 3, 5, 6})
-        QVERIFY(!caption(other)->font().underline());
+    QTest::mouseMove(text, text->rect().center());
+    QTRY_VERIFY(text->font().underline());
+    QCOMPARE(text->font().pointSizeF(), designed.pointSizeF());
+    QCOMPARE(text->font().bold(), designed.bold());
+    QCOMPARE(text->font().families(), designed.families());
+    QCOMPARE(text->palette().color(QPalette::WindowText), colour);
+    for (int index : CaptionIndexes())
+        QVERIFY(index == hovered.captionIndex || !caption(index)->font().underline());
 
     // A welcome text neither underlines itself nor clears the others.
     QTest::mouseMove(caption(0), caption(0)->rect().center());
     QCoreApplication::processEvents();
     QVERIFY(!caption(0)->font().underline());
-    QVERIFY(bmi->font().underline());
+    QVERIFY(text->font().underline());
 
     // Off the text onto a launcher button, not over the panel: stays underlined.
-    auto *button = main->findChild<QWidget *>(QStringLiteral("cmdSelectOption_1"));
+    auto *button =
+        main->findChild<QWidget *>(QStringLiteral("cmdSelectOption_%1").arg(hovered.index));
     QTest::mouseMove(button, button->rect().center());
     QCoreApplication::processEvents();
-    QVERIFY(bmi->font().underline());
+    QVERIFY(text->font().underline());
 
-    QLabel *frame = caption(3);
-    QTest::mouseMove(frame, frame->rect().center());
-    QTRY_VERIFY(frame->font().underline());
+    QLabel *other = caption(Calculators()[0].captionIndex);
+    QTest::mouseMove(other, other->rect().center());
+    QTRY_VERIFY(other->font().underline());
 
     QTest::mouseMove(main->launcherPanel(), QPoint(5, 5));
-    QTRY_VERIFY(!bmi->font().underline());
-    for (int index = 0; index < 7; ++index)
+    QTRY_VERIFY(!text->font().underline());
+    for (int index : CaptionIndexes())
         QVERIFY(!caption(index)->font().underline());
-    QCOMPARE(bmi->font().families(), designed.families());
+    QCOMPARE(text->font().families(), designed.families());
 }
 
 void MainWindowTest::welcomeTextsChangeNothing_data() {
@@ -317,7 +268,8 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText_data() {
 }
 
 // Each row's button and text carry its caption and open a fresh input window of that calculator,
-// which the close order reaches.
+// in front with its menu bar, at the top of the child area centred on the main window's width,
+// the same from both; the close order reaches it.
 void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
     QFETCH(int, row);
     const CalculatorRow &calculator = Calculators()[row];
@@ -327,6 +279,7 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
     QCOMPARE(button->text(), QString::fromUtf8(calculator.caption));
     QCOMPARE(caption(calculator.captionIndex)->text(), QString::fromUtf8(calculator.caption));
 
+    QStringList opened; // what each launcher opened, as a user sees it
     for (QWidget *launcher : {static_cast<QWidget *>(button),
                               static_cast<QWidget *>(caption(calculator.captionIndex))}) {
         QTest::mouseClick(launcher, Qt::LeftButton);
@@ -340,12 +293,21 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
         };
         QVERIFY(inTable(input->metaObject()));
         QCOMPARE(main->openForm(*input->metaObject()), input);
+        auto *window = qobject_cast<CalculatorWindow *>(input);
+        QVERIFY(window);
+        QCOMPARE(main->currentMenuBar(), static_cast<QWidget *>(window->menu()));
+        QCOMPARE(window->y(), 0);
+        const double left = (main->width() - window->width()) * 15.0 / 2;
+        QCOMPARE(window->x(), qRound(left / 15));
+        const QWidget *focus = QApplication::focusWidget();
+        opened << WhatShows(window) + " focus:" + (focus ? focus->objectName() : QString());
 
         main->CloseCalculatorWindows();
         QVERIFY(!main->openForm(*input->metaObject()));
         QVERIFY(main->launcherPanel()->isVisible());
         SettleDeletions();
     }
+    QCOMPARE(opened[1], opened[0]);
 }
 
 void MainWindowTest::aboutIsModalAndCloses_data() {

@@ -2,8 +2,12 @@
 
 // Helpers for driving windows the way a user does.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +45,25 @@ inline void Click(QWidget *within, const char *name) {
     QVERIFY2(button, name);
     QVERIFY2(button->isVisible(), name);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// What a user sees of a window's controls, as one comparable text: each control's name, whether it
+// shows, and its state (an option's tick, a list's current item, a box's or a label's text).
+inline QString WhatShows(const QWidget *window) {
+    QStringList parts;
+    for (const QWidget *widget : window->findChildren<QWidget *>()) {
+        QString part = widget->objectName() + (widget->isVisible() ? "+" : "-");
+        if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            part += button->isChecked() ? "*" : "";
+        else if (auto *list = qobject_cast<const QComboBox *>(widget))
+            part += "=" + list->currentText();
+        else if (auto *box = qobject_cast<const QLineEdit *>(widget))
+            part += "=" + box->text();
+        else if (auto *label = qobject_cast<const QLabel *>(widget))
+            part += "=" + label->text();
+        parts << part;
+    }
+    return parts.join(' ');
 }
 
 // Lets deferred deletions of closed windows happen.
