@@ -5,9 +5,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
 
-# The launcher pictures, at their designed 32 pixels and twice that for dense screens.
+# The launcher pictures, at their designed 32 pixels, and for screens scaled to 125, 150 and
+# 200 %, where a picture scaled from another size would come out blurred.
 for name in bmi ibw frame whr; do
     rsvg-convert -w 32 -h 32 "art/$name.svg" -o "$name.png"
+    rsvg-convert -w 40 -h 40 "art/$name.svg" -o "$name@1.25x.png"
+    rsvg-convert -w 48 -h 48 "art/$name.svg" -o "$name@1.5x.png"
     rsvg-convert -w 64 -h 64 "art/$name.svg" -o "$name@2x.png"
 done
 

@@ -5,7 +5,10 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace vellora {
 
@@ -49,7 +52,8 @@ CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &title, const Menu
     menu_ = new SharedMenuBar(menu, mdi.platform(), this);
     body_ = new Body;
     body_->setFixedWidth(TwipsToPixels(widthTwips));
-    body_->setMinimumHeight(TwipsToPixels(heightTwips));
+    designedHeight_ = TwipsToPixels(heightTwips);
+    body_->setMinimumHeight(designedHeight_);
     setWidget(body_);
 }
 
@@ -64,6 +68,15 @@ Platform &CalculatorWindow::platform() const {
 
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
+    if (QLayout *layout = body_->layout(); layout && height() > mdi_.childAreaRoom()) {
+        const int controls = layout->hasHeightForWidth()
+                                 ? layout->totalHeightForWidth(body_->width())
+                                 : layout->totalSizeHint().height();
+        const int room = mdi_.childAreaRoom() - (height() - body_->height());
+        body_->setMinimumHeight(
+            std::clamp(room, std::min(controls, designedHeight_), designedHeight_));
+        adjustSize();
+    }
     const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
 }

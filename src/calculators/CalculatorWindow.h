@@ -29,6 +29,7 @@ public:
     SharedMenuBar *menu() const { return menu_.data(); }
 
     // Centred on the main window's width (maximised, the screen's), at the top of the child area.
+    // Where the child area is short, the body gives up room it has below its controls.
     void placeOnLoad();
 
 signals:
@@ -63,6 +64,7 @@ private:
     frmMDI &mdi_;
     QPointer<SharedMenuBar> menu_;
     QWidget *body_ = nullptr;
+    int designedHeight_ = 0;
     bool unloaded_ = false;
 };
 

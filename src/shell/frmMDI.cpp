@@ -137,6 +137,7 @@ void frmMDI::showForm(QMdiSubWindow *window) {
     window->show();
     mdiArea_->setActiveSubWindow(window);
     showCurrentMenuBar();
+    fitChildArea();
 }
 
 void frmMDI::showCurrentMenuBar() {
@@ -166,6 +167,7 @@ void frmMDI::setLauncherPanelVisible(bool visible) {
     QWidget *focused = focusWidget();
     const bool focusLost = visible && (!focused || mdiArea_->isAncestorOf(focused));
     picMain_->setVisible(visible);
+    fitChildArea();
     if (!focusLost)
         return;
     QWidget *opener = launchedFrom_;
@@ -213,8 +215,10 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event) {
     const bool release = event->type() == QEvent::MouseButtonRelease &&
                          static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
     if (watched == strips_) {
-        if (event->type() == QEvent::Resize)
+        if (event->type() == QEvent::Resize) {
             placeOnWidth();
+            fitChildArea();
+        }
         return false;
     }
     if (watched == Picture6_) {

@@ -44,6 +44,10 @@ public:
     Platform &platform() const { return platform_; }
     // The whole screen's width, in twips.
     double screenWidthTwips() const;
+    // The height a calculator window may take in the child area once the strips above it have
+    // given way as far as they go, the bottom strip still in place, in pixels; unbounded while
+    // the window is not on screen.
+    int childAreaRoom() const;
     // The width the strips and the calculator windows are centred on, in twips: the window's
     // own once it is on screen (maximised, the screen's), the screen's before.
     double layoutWidthTwips() const;
@@ -96,6 +100,8 @@ protected:
 private:
     void MDIForm_Load();
     void placeOnWidth();
+    // The strips give way where the child area is shorter than the calculator window in it.
+    void fitChildArea();
     void MDIForm_Unload();
     // A new window of its kind, with its menu bar for the menu area.
     void adoptForm(QMdiSubWindow *window, QWidget *menu);
@@ -128,6 +134,8 @@ private:
     QWidget *strips_ = nullptr;
     QWidget *Picture6_ = nullptr;
     LinkLabel *lblOrvantixBanner_ = nullptr;
+    QWidget *Picture1_ = nullptr;
+    QWidget *PicCoBrand_ = nullptr;
     QWidget *picButtonContainer_ = nullptr;
     QMap<int, QPushButton *> cmdSelectOption_;
     // The leftmost launcher button, where the keyboard starts.
@@ -137,6 +145,10 @@ private:
     LinkLabel *Label7_ = nullptr;
     QPushButton *cmdMdiExit_ = nullptr;
     QMdiArea *mdiArea_ = nullptr;
+    // The tallest calculator window shown since the window took its present height, which the
+    // strips above the child area keep giving way to.
+    int tallestShown_ = 0;
+    int clientHeight_ = -1;
 };
 
 } // namespace vellora

@@ -1,6 +1,7 @@
 #include "shell/frmMDI.h"
 
 #include "links/Promotions.h"
+#include "shell/StripRoom.h"
 #include "widgets/Design.h"
 #include "widgets/GraphicalButton.h"
 #include "widgets/LinkLabel.h"
@@ -9,10 +10,12 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 // How frmMDI is put together: its four strips, the launcher buttons, the launcher panel's texts,
 // and where they stand on the window's width, from load on and whenever it changes.
@@ -56,7 +59,12 @@ QList<CaptionDesign> CaptionDesigns(const CalculatorTable &calculators) {
     return captions;
 }
 
+constexpr double kBannerStripHeight = 560;
+constexpr double kBannerHeight = 465;
 constexpr double kBannerWidth = 9480;
+constexpr double kButtonStripHeight = 900;
+constexpr double kIconHeight = 510;
+constexpr double kBottomStripHeight = 735;
 constexpr double kButtonContainerWidth = 11655;
 constexpr double kExitButtonWidth = 1335;
 
@@ -111,10 +119,10 @@ QWidget *frmMDI::buildStrips() {
     strips->setContentsMargins(0, 0, 0, 0);
     strips->setSpacing(0);
 
-    Picture6_ = MakeStrip(QStringLiteral("Picture6"), 560, kStripColour, frame);
+    Picture6_ = MakeStrip(QStringLiteral("Picture6"), kBannerStripHeight, kStripColour, frame);
     buildBannerStrip(Picture6_);
-    auto *picture1 = MakeStrip(QStringLiteral("Picture1"), 900, QColor(), frame);
-    buildButtonStrip(picture1);
+    Picture1_ = MakeStrip(QStringLiteral("Picture1"), kButtonStripHeight, QColor(), frame);
+    buildButtonStrip(Picture1_);
     picMain_ = MakeStrip(new LauncherPanel(frame), QStringLiteral("picMain"), Qt::black);
     buildLauncherPanel(picMain_);
 
@@ -124,18 +132,19 @@ QWidget *frmMDI::buildStrips() {
     mdiArea_->setFrameShape(QFrame::NoFrame);
     // The child area takes what the strips leave, down to nothing under the launcher panel.
     mdiArea_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    // Where a desktop panel leaves less than a calculator window needs, the rest is scrolled to.
+    // Where even the strips giving way leave less than a calculator window needs (a window far
+    // smaller than the screen), the rest is scrolled to.
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    auto *coBrand = MakeStrip(QStringLiteral("PicCoBrand"), 735, kStripColour, frame);
-    buildBottomStrip(coBrand);
+    PicCoBrand_ = MakeStrip(QStringLiteral("PicCoBrand"), kBottomStripHeight, kStripColour, frame);
+    buildBottomStrip(PicCoBrand_);
 
     strips->addWidget(Picture6_);
-    strips->addWidget(picture1);
+    strips->addWidget(Picture1_);
     strips->addWidget(picMain_);
     strips->addWidget(mdiArea_, 1);
-    strips->addWidget(coBrand);
+    strips->addWidget(PicCoBrand_);
     return frame;
 }
 
@@ -146,7 +155,7 @@ void frmMDI::buildBannerStrip(QWidget *strip) {
                                           WebLink::HomePage, platform_, strip);
     lblOrvantixBanner_->setFont(VerdanaFont(9.75, true, true));
     lblOrvantixBanner_->setAlignment(Qt::AlignCenter);
-    PlaceTwips(lblOrvantixBanner_, 960, 0, kBannerWidth, 465);
+    PlaceTwips(lblOrvantixBanner_, 960, 0, kBannerWidth, kBannerHeight);
 }
 
 void frmMDI::buildButtonStrip(QWidget *strip) {
@@ -257,6 +266,59 @@ void frmMDI::placeOnWidth() {
         PlaceTwips(label, (screen - design.width) / 2, design.top, design.width, design.height);
     }
     PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);
+}
+
+namespace {
+
+StripRoom DesignedStrips() {
+    return {TwipsToPixels(kBannerStripHeight), TwipsToPixels(kButtonStripHeight),
+            TwipsToPixels(kBottomStripHeight)};
+}
+
+// The banner keeps one line of its text, the launcher strip its pictures and buttons.
+StripRoom LeastStrips(const QWidget *banner) {
+    return {banner->fontMetrics().height() + 2, TwipsToPixels(kIconHeight) + 2, 0};
+}
+
+} // namespace
+
+int frmMDI::childAreaRoom() const {
+    if (!strips_->isVisible())
+        return std::numeric_limits<int>::max();
+    const StripRoom least = LeastStrips(lblOrvantixBanner_);
+    return strips_->height() - least.launcher - DesignedStrips().bottom;
+}
+
+void frmMDI::fitChildArea() {
+    const StripRoom designed = DesignedStrips();
+    StripRoom room = designed;
+    if (strips_->isVisible()) {
+        const int client = strips_->height();
+        if (client != clientHeight_) {
+            clientHeight_ = client;
+            tallestShown_ = 0;
+        }
+        // A calculator window stands at the top of the child area; while the launcher panel
+        // shows, none does.
+        int open = 0;
+        if (!picMain_->isVisibleTo(strips_)) {
+            for (QMdiSubWindow *window : mdiArea_->subWindowList()) {
+                if (window->isVisibleTo(mdiArea_))
+                    open = std::max(open, window->height());
+            }
+        }
+        tallestShown_ = std::max(tallestShown_, open);
+        room = GiveWay(client, tallestShown_, open, designed, LeastStrips(lblOrvantixBanner_));
+    }
+
+    Picture6_->setVisible(room.banner > 0);
+    Picture6_->setFixedHeight(std::max(room.banner, 1));
+    lblOrvantixBanner_->setFixedHeight(std::min(TwipsToPixels(kBannerHeight), room.banner));
+    Picture1_->setVisible(room.launcher > 0);
+    Picture1_->setFixedHeight(std::max(room.launcher, 1));
+    // The buttons and their pictures stay centred on the strip as it closes in on them.
+    picButtonContainer_->move(picButtonContainer_->x(), (room.launcher - designed.launcher) / 2);
+    PicCoBrand_->setVisible(room.bottom > 0);
 }
 
 } // namespace vellora

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <utility>
+
 namespace vellora {
 
 static QIcon SuiteIconUpTo(int largest) {
@@ -23,8 +25,16 @@ QIcon SuiteWindowIcon() {
 }
 
 QIcon LauncherIcon(const char *path) {
-    // QIcon finds the "@2x" drawing beside the file by itself.
-    return QIcon(QString::fromLatin1(path));
+    // Every drawing is named with its size: QIcon would look for the "@2x" one by itself, but
+    // only when the program starts on a dense screen, and never for the fractional ones.
+    const QString designed = QString::fromLatin1(path);
+    const QString stem = designed.chopped(4); // ".png"
+    QIcon icon;
+    icon.addFile(designed, QSize(32, 32));
+    for (auto [scale, size] : {std::pair{"1.25", 40}, {"1.5", 48}, {"2", 64}})
+        icon.addFile(QStringLiteral("%1@%2x.png").arg(stem, QLatin1String(scale)),
+                     QSize(size, size));
+    return icon;
 }
 
 QPixmap PictureFor(const QIcon &icon, int size, const QWidget *widget) {

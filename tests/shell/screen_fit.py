@@ -5,8 +5,13 @@ button, each calculator window and the Ideal Body Weight result window inside th
 then the exit window; its Exit ends the program. Prints one line per check and exits with the
 number of failures.
 
-Usage: screen_fit.py <screen width> <screen height> [designed] [wayland]
+Usage: screen_fit.py <screen width> <screen height> [designed] [wayland] [whole]
+The sizes are in the coordinates Qt reports on the bus: points, the screen's pixels divided by
+the scale factor (QT_SCALE_FACTOR). Each calculator window's height and the child area's are
+printed on "measured:" lines.
 With "designed", the launcher strip must stand where it was designed for that screen width.
+With "whole", every calculator window must fit the child area whole, without scrolling, and
+the step windows at their result step as well.
 With "wayland": a window does not learn where it stands, so its edges count from its own corner
 and the checks come down to sizes; and the bus does not say reliably what shows of a window in
 the child area, so a calculator window taller than the child area under a desktop panel counts
@@ -20,6 +25,7 @@ import pyatspi
 width, height = int(sys.argv[1]), int(sys.argv[2])
 designed = "designed" in sys.argv[3:]
 wayland = "wayland" in sys.argv[3:]
+whole = "whole" in sys.argv[3:]
 failures = 0
 TITLE = "Vellora v1.20"
 CALCULATORS = {
@@ -27,6 +33,12 @@ CALCULATORS = {
     "Ideal Body Weight Calculator": "QV Ideal Body Weight Calculator",
     "Body Frame Size": "QV Body Frame Size",
     "Ideal Waist Hip Ratio": "QV Ideal Waist Hip Ratio",
+}
+# The step windows' result steps: what is typed into which box, and the button that calculates.
+RESULT_STEPS = {
+    "QV Body Frame Size": ({"Elbow breadth in inches": "2.5"}, "Get My Body Frame Size"),
+    "QV Ideal Waist Hip Ratio": ({"Waist in centimetres": "80", "Hip in centimetres": "100"},
+                                 "Calculate My Ideal Waist Hip Ratio"),
 }
 
 
@@ -107,6 +119,37 @@ def inside(inner, outer):
     return w > 0 and h > 0 and x >= ox and y >= oy and x + w <= ox + ow and y + h <= oy + oh
 
 
+def child_area(window):
+    """The child area a window stands in: the bus's object for its parent, whose top is where
+    the strips above end; it ends where the bottom strip begins, or with the main window."""
+    x, y, w, h = extents(window.parent)
+    bottom = main_box[1] + main_box[3]
+    strip = exit_button.parent
+    if strip is not None and showing(strip):
+        bottom = min(bottom, extents(strip)[1])
+    return x, y, w, bottom - y
+
+
+def measured(title, box, area):
+    print(f"measured: {title} {box[3]} high, child area {area[3]} high", flush=True)
+
+
+def menu_bar_of(accessible):
+    while accessible is not None and accessible.getRoleName() != "menu bar":
+        accessible = accessible.parent
+    return accessible
+
+
+def leave_calculator():
+    """Where the launcher strip stands aside for a calculator, the way back is its File > Exit:
+    the item of the menu bar that shows, the calculator's."""
+    item = pyatspi.findDescendant(
+        main, lambda a: a is not None and a.getRoleName() == "menu item" and a.name == "Exit"
+        and menu_bar_of(a) is not None and showing(menu_bar_of(a)))
+    if item is not None:
+        press(item)
+
+
 def press(accessible):
     action = accessible.queryAction()
     for index in range(action.nActions):
@@ -138,6 +181,9 @@ if designed:
 
 for button, title in CALCULATORS.items():
     launcher = launchers[button]
+    if launcher is not None and not showing(launcher):
+        leave_calculator()
+        wait_for(lambda: showing(launcher), 20)
     check(f"the launcher button {button} is inside the window",
           launcher is not None and inside(extents(launcher), main_box))
     if launcher is None:
@@ -153,21 +199,39 @@ for button, title in CALCULATORS.items():
     check(f"{title} opens", calculator is not None)
     if calculator is None:
         continue
-    # The child area ends where the bottom strip with Exit begins. Where a desktop panel leaves
-    # it shorter than the window, the child area scrolls to the rest.
-    area = (main_box[0], main_box[1], main_box[2], extents(exit_button.parent)[1] - main_box[1])
+    # Where a desktop panel leaves the child area shorter than the window, it may scroll to the
+    # rest, unless the window must fit whole.
+    area = child_area(calculator)
     box = extents(calculator)
+    measured(title, box, area)
     scrolls = pyatspi.findDescendant(
         main, lambda a: a is not None and a.getRoleName() == "scroll bar" and showing(a)) is not None
     starts_inside = inside(box[:3] + (1,), area)
     if inside(box, area):
         check(f"{title} is inside the child area", True)
+    elif whole:
+        check(f"{title} is inside the child area", False, (box, area))
     elif wayland:
         check(f"{title} starts inside the child area and fits the screen",
               starts_inside and inside(box, screen), (box, area))
     else:
         check(f"{title} starts inside the child area, which scrolls to the rest",
               starts_inside and scrolls and inside(box, screen), (box, area))
+    if whole and title in RESULT_STEPS:
+        boxes, calculate = RESULT_STEPS[title]
+        for name, text in boxes.items():
+            box = pyatspi.findDescendant(calculator, lambda a: a is not None and a.name == name)
+            if box is not None:
+                box.queryEditableText().setTextContents(text)
+        calculate = descendant(calculator, "push button", calculate)
+        if calculate is not None:
+            press(calculate)
+        result = wait_for(lambda: child_window(main, title, "Back"), 30)
+        if result is not None:
+            area = child_area(result)
+            measured(title + " result step", extents(result), area)
+        check(f"{title} at its result step is inside the child area",
+              result is not None and inside(extents(result), area), result and extents(result))
     if button == "Ideal Body Weight Calculator":
         # Male, 4 Feet 6 Inches and Pounds are chosen already.
         calculate = descendant(calculator, "push button", "Get My Ideal Body Weight")
@@ -175,6 +239,9 @@ for button, title in CALCULATORS.items():
             press(calculate)
         # The result window has the same title; it is the one with Back.
         result = wait_for(lambda: child_window(main, title, "Back"), 30)
+        if result is not None:
+            area = child_area(result)
+            measured(title + " result", extents(result), area)
         check("the Ideal Body Weight result window is inside the child area",
               result is not None and inside(extents(result), area),
               result and extents(result))
