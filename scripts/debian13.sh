@@ -8,7 +8,8 @@
 # debian13-trixie-amd64-test-system, beside a compiler cache of its own. Each run works on a
 # throw-away layer over it, so what a run installs or leaves is gone with the run.
 # Left out there: the Windows program (its static Qt alone takes half an hour to build, and the
-# Windows checks do not depend on the Linux system they run on).
+# Windows checks do not depend on the Linux system they run on), and the screen reader walk
+# (screen_reader), which does not yet read what Orca 48 writes into its debug file.
 # Ends with "debian13: N passed, M failed"; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -172,7 +173,8 @@ passed=0
 failed=0
 # The test command's Linux part; CTest's tally is added to the checks below.
 log=$work/test.log
-in_system "$r" bash -c 'cd /root/vellora && scripts/test.sh linux' 2>&1 | tee "$log" || true
+in_system "$r" bash -c 'cd /root/vellora && scripts/test.sh linux -E "^screen_reader$"' 2>&1 |
+    tee "$log" || true
 tally=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1)
 if [[ -n $tally ]]; then
     total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$tally")
