@@ -74,6 +74,13 @@ void UpdateReminderTest::decides_data() {
     row("15 days ahead, next century", us, QDate(2099, 12, 25), 15, true, true);
     row("leap day 2000, 14 days ago", us, QDate(2000, 3, 14), -14, true, false);
     row("leap day 2000, 15 days ago", us, QDate(2000, 3, 15), -15, true, true);
+    // As the released program stored it: 19 December 2026, not a year either side.
+    for (const auto &[tag, day, asks] :
+         {std::tuple("12/19/26, 14 days later", QDate(2027, 1, 2), false),
+          std::tuple("12/19/26, 15 days later", QDate(2027, 1, 3), true),
+          std::tuple("12/19/26, 14 days before", QDate(2026, 12, 5), false)})
+        QTest::newRow(tag) << "en_US" << day << "12/19/26" << true << true << asks
+                           << (asks ? ShortDate(us, day) : QStringLiteral("12/19/26"));
     // A date stored while the clock stood late in 9999, whatever the year's digits.
     for (const char *name : {"ja_JP", "ar_EG", "en_GB", "en_US"}) {
         const QLocale locale(name);
@@ -121,7 +128,8 @@ void UpdateReminderTest::decides() {
 }
 
 // Under every regional setting Qt knows, the date the reminder writes reads back as that day:
-// 14 days later nothing is asked, 15 days later the question comes.
+// 14 days later nothing is asked, 15 days later the question comes; and a date stored on any day
+// of a leap year brings no question the next day.
 void UpdateReminderTest::everyLocaleReadsBackWhatItWrote_data() {
     QTest::addColumn<QLocale>("locale");
     const QList<QLocale> locales =
@@ -150,6 +158,13 @@ void UpdateReminderTest::everyLocaleReadsBackWhatItWrote() {
     UpdateReminder(platform, SettingsStoreAccess(platform));
     QCOMPARE(platform.messages.size(), 1);
     QCOMPARE(StoredDuration(platform), ShortDate(locale, platform.date));
+
+    for (QDate day(2028, 1, 1); day.year() == 2028; day = day.addDays(1)) {
+        platform.date = day.addDays(1);
+        QVERIFY(WriteSetting(platform, QStringLiteral("Duration"), ShortDate(locale, day)));
+        UpdateReminder(platform, SettingsStoreAccess(platform));
+        QVERIFY2(platform.messages.size() == 1, qPrintable(ShortDate(locale, day)));
+    }
 }
 
 QTEST_GUILESS_MAIN(UpdateReminderTest)

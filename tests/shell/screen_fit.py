@@ -88,9 +88,14 @@ def frames():
     return [w for w in app if w is not None and w.name == TITLE and showing(w)]
 
 
+# Roles are compared by what they are, not by the name the bus gives them: newer AT-SPI calls
+# a push button "button".
+BUTTON = pyatspi.ROLE_PUSH_BUTTON
+
+
 def descendant(root, role, name):
     found = pyatspi.findDescendant(
-        root, lambda a: a is not None and a.getRoleName() == role and a.name == name
+        root, lambda a: a is not None and a.getRole() == role and a.name == name
         and showing(a))
     return found
 
@@ -101,10 +106,10 @@ def child_window(root, title, button=None):
     calculator window as hidden while everything in it shows."""
     def shows(window):
         if button is not None:
-            return descendant(window, "push button", button) is not None
+            return descendant(window, BUTTON, button) is not None
         return window.childCount > 0 and showing(window.getChildAtIndex(0))
     return pyatspi.findDescendant(
-        root, lambda a: a is not None and a.getRoleName() == "frame" and a.name == title
+        root, lambda a: a is not None and a.getRole() == pyatspi.ROLE_FRAME and a.name == title
         and shows(a))
 
 
@@ -163,14 +168,14 @@ main = wait_for(lambda: frames()[0] if frames() else None, 90)
 check("the main window is shown", main is not None)
 if main is None:
     sys.exit(1)
-wait_for(lambda: descendant(main, "push button", "Exit"))
+wait_for(lambda: descendant(main, BUTTON, "Exit"))
 main_box = extents(main)
 check("the main window is inside the screen", inside(main_box, screen), main_box)
-exit_button = descendant(main, "push button", "Exit")
+exit_button = descendant(main, BUTTON, "Exit")
 check("the main window's Exit is inside the window",
       exit_button is not None and inside(extents(exit_button), main_box),
       exit_button and extents(exit_button))
-launchers = {name: descendant(main, "push button", name) for name in CALCULATORS}
+launchers = {name: descendant(main, BUTTON, name) for name in CALCULATORS}
 if designed:
     # The launcher strip centred on the screen: 11655 twips wide, its first button 840 in.
     strip_left = int((width * 15 - 11655) / 2 / 15 + 0.5)
@@ -205,7 +210,8 @@ for button, title in CALCULATORS.items():
     box = extents(calculator)
     measured(title, box, area)
     scrolls = pyatspi.findDescendant(
-        main, lambda a: a is not None and a.getRoleName() == "scroll bar" and showing(a)) is not None
+        main, lambda a: a is not None and a.getRole() == pyatspi.ROLE_SCROLL_BAR
+        and showing(a)) is not None
     starts_inside = inside(box[:3] + (1,), area)
     if inside(box, area):
         check(f"{title} is inside the child area", True)
@@ -234,7 +240,7 @@ for button, title in CALCULATORS.items():
               result is not None and inside(extents(result), area), result and extents(result))
     if button == "Ideal Body Weight Calculator":
         # Male, 4 Feet 6 Inches and Pounds are chosen already.
-        calculate = descendant(calculator, "push button", "Get My Ideal Body Weight")
+        calculate = descendant(calculator, BUTTON, "Get My Ideal Body Weight")
         if calculate is not None:
             press(calculate)
         # The result window has the same title; it is the one with Back.
@@ -250,10 +256,10 @@ press(exit_button)
 goodbye = wait_for(lambda: frames()[0] if frames() and frames()[0] != main else None)
 check("the exit window is shown", goodbye is not None)
 if goodbye is not None:
-    wait_for(lambda: descendant(goodbye, "push button", "Exit"))
+    wait_for(lambda: descendant(goodbye, BUTTON, "Exit"))
     box = extents(goodbye)
     check("the exit window is inside the screen", inside(box, screen), box)
-    leave = descendant(goodbye, "push button", "Exit")
+    leave = descendant(goodbye, BUTTON, "Exit")
     check("the exit window has its Exit", leave is not None)
     if leave is not None:
         press(leave)

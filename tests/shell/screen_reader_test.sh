@@ -136,9 +136,11 @@ kill "$orca_pid" 2>/dev/null
 ended "$orca_pid" 60 || echo "note: Orca did not end when asked; what it had not written out is lost"
 kill -9 "$orca_pid" 2>/dev/null
 
-# What Orca said, one utterance a line, then cut into stops at the keys it echoed.
+# What Orca said, one utterance a line, then cut into stops at the keys it echoed. Newer AT-SPI
+# names a push button's role "button": it is read as the walk writes it, "push button".
 grep "SPEECH OUTPUT: '" "$speech" |
-    sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?(\{'established.*|\[.*)?$//" >"$work/spoken"
+    sed -E "s/^.*SPEECH OUTPUT: '//; s/' ?(\{'established.*|\[.*)?$//" |
+    perl -pe 's/(?<!push )(?<!radio )(?<!toggle )(?<!menu )\bbutton\b/push button/g' >"$work/spoken"
 stops=()
 current=
 while IFS= read -r said; do

@@ -146,17 +146,18 @@ void SettingsStoreTest::storedFileKeepsEveryCharacter() {
     }
     text += QString::fromUcs4(U"\U00011137");
     QtPlatform platform;
-    QVERIFY(QDir().mkpath(config_.path() + "/copy"));
     // In pieces that each keep the file within what a settings file of the program may hold.
     constexpr qsizetype kPiece = 500;
     for (qsizetype start = 0; start < text.size(); start += kPiece) {
         const QString piece = text.mid(start, kPiece);
         QVERIFY(platform.writeSettingValue("every", "Settings", "value", piece));
         QVERIFY(QFileInfo(settingsFile("every")).size() <= kMaxSettingsFileSize);
-        // Read from a copy of the file, so that nothing remembered from the write can answer.
-        QFile::remove(settingsFile("copy"));
-        QVERIFY(QFile::copy(settingsFile("every"), settingsFile("copy")));
-        QCOMPARE(platform.readSettingValue("copy", "Settings", "value"), piece);
+        // Read from a copy of the file under a name of its own, so that nothing remembered from
+        // the write, nor from an earlier copy of the same size and time, can answer.
+        const QString copy = QStringLiteral("copy%1").arg(start);
+        QVERIFY(QDir().mkpath(config_.path() + '/' + copy));
+        QVERIFY(QFile::copy(settingsFile("every"), settingsFile(copy)));
+        QCOMPARE(platform.readSettingValue(copy, "Settings", "value"), piece);
     }
 }
 

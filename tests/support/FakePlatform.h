@@ -22,6 +22,8 @@ struct ShownMessage {
 
 class FakePlatform final : public Platform {
 public:
+    FakePlatform();
+
     MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                               MessageButtons buttons, const QString &title) override;
     bool openAddress(const QString &address) override;

@@ -23,22 +23,25 @@ inline void ClickBarEntry(QMenuBar *bar, const QString &name) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
 }
 
-// Opens the drop-down menu by clicking its title, then clicks the item in it.
+// Opens the drop-down menu by clicking its title, then goes down to the item with the arrow key
+// and presses Enter. (A click on the item that comes right after the menu opened is ignored by
+// newer Qt versions, as a stray click would be; the keys are taken on every version.)
 inline void ChooseMenuItem(QMenuBar *bar, const QString &menuName, const QString &itemName) {
     QAction *title = BarAction(bar, menuName);
     QVERIFY2(title && title->menu(), qPrintable(menuName));
     QMenu *menu = title->menu();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
     QTRY_VERIFY(menu->isVisible());
-    QAction *item = menu->findChild<QAction *>(itemName);
-    if (!item) {
-        for (QAction *candidate : menu->actions()) {
-            if (candidate->objectName() == itemName)
-                item = candidate;
-        }
+    QAction *item = nullptr;
+    for (QAction *candidate : menu->actions()) {
+        if (candidate->objectName() == itemName)
+            item = candidate;
     }
     QVERIFY2(item, qPrintable(itemName));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    for (qsizetype step = 0; step < menu->actions().size() && menu->activeAction() != item; ++step)
+        QTest::keyClick(menu, Qt::Key_Down);
+    QVERIFY2(menu->activeAction() == item, qPrintable(itemName + " cannot be reached"));
+    QTest::keyClick(menu, Qt::Key_Return);
 }
 
 // Runs a web-link command as a user does: kind "label" clicks the window's label of that name
