@@ -70,6 +70,8 @@ private slots:
     void foreignFileIsSetAside();
     void ownFileIsRead_data();
     void ownFileIsRead();
+    void unstorableNameIsRefused_data();
+    void unstorableNameIsRefused();
     void brokenStoreFailsQuietly_data();
     void brokenStoreFailsQuietly();
 
@@ -254,6 +256,25 @@ void SettingsStoreTest::ownFileIsRead() {
     QtPlatform nextStart;
     QCOMPARE(nextStart.readSettingValue(application, "Settings", "name"), "new");
     QVERIFY(!QFileInfo::exists(file + ".bad"));
+}
+
+void SettingsStoreTest::unstorableNameIsRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("a comma, scrambled to the group separator") << "a,b";
+    QTest::newRow("commas only") << ",,";
+}
+
+// A name the store would take for a group, or for none, is refused, and the file stays the
+// program's own.
+void SettingsStoreTest::unstorableNameIsRefused() {
+    QFETCH(QString, name);
+    QtPlatform platform;
+    QVERIFY(WriteSetting(platform, "Duration", "12/8/26"));
+    QVERIFY(!WriteSetting(platform, name, "value"));
+    QCOMPARE(ReadSetting(platform, name), QString());
+    QVERIFY(!QFileInfo::exists(settingsFile("tst_settingsstore") + ".bad"));
+    QCOMPARE(ReadFile(settingsFile("tst_settingsstore")), "[Settings]\nGxudwlrq=\"452;259\"\n");
 }
 
 enum class Breakage {
