@@ -30,6 +30,6 @@ for target in "${targets[@]}"; do
         failed=1
         echo "$target found something: build/fuzz/$target.log, build/fuzz/findings/$target/"
     fi
-    grep -E '^#[0-9]+ +(DONE|INITED)|^stat::number_of_executed_units' "build/fuzz/$target.log" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|^stat::number_of_executed_units' "build/fuzz/$target.log" || true
 done
 exit $failed
