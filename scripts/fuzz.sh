@@ -3,7 +3,8 @@
 # from its seed corpus. Inputs that reach new code go to build/fuzz/corpus/<target>/, the seed
 # corpus stays as it is; an input that breaks a property or crashes is kept as
 # build/fuzz/findings/<target>/crash-... (or leak-, timeout-, oom-) and ends with a non-zero exit.
-# The last lines of each run give its executions and coverage (cov: and ft:).
+# The last lines of each run give its executions and coverage (cov: and ft:). A target with a
+# dictionary (tests/fuzz/<target>.dict) is given it.
 # Usage: scripts/fuzz.sh [seconds] [target...]   (default: 60 seconds, every target)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -24,7 +25,11 @@ failed=0
 for target in "${targets[@]}"; do
     mkdir -p "build/fuzz/corpus/$target" "build/fuzz/findings/$target"
     echo "== $target, $seconds s"
-    if ! "build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+    dict=()
+    if [[ -f tests/fuzz/$target.dict ]]; then
+        dict=(-dict="tests/fuzz/$target.dict")
+    fi
+    if ! "build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 "${dict[@]}" \
         -artifact_prefix="build/fuzz/findings/$target/" \
         "build/fuzz/corpus/$target" "tests/fuzz/corpus/$target" >"build/fuzz/$target.log" 2>&1; then
         failed=1
