@@ -10,11 +10,17 @@ if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
 
-# The version of clang the distribution's package "clang" depends on ("14"), from the package
-# lists; empty before the lists are there.
+# The version of clang the distribution's package "clang" depends on ("14"), or failing that the
+# newest clang-N it has, from the package lists; empty before the lists are there.
 clang_version() {
-    { apt-cache depends clang 2>/dev/null || true; } |
-        sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | sed -n 1p
+    local version
+    version=$({ apt-cache depends clang 2>/dev/null || true; } |
+        sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | sed -n 1p)
+    if [[ -z $version ]]; then
+        version=$({ apt-cache pkgnames clang- 2>/dev/null || true; } |
+            sed -n 's/^clang-\([0-9][0-9]*\)$/\1/p' | sort -n | tail -n 1)
+    fi
+    echo "$version"
 }
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
