@@ -194,11 +194,45 @@ bool IsSpaceOrTab(char c) {
     return c == ' ' || c == '\t';
 }
 
-// The characters QSettings writes in a value's name: letters, digits, "_", "-", "." and its
-// escapes ("%" with hex digits, "\" for a "/").
-bool IsWrittenNameCharacter(char c) {
+bool IsPlainNameCharacter(char16_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-' || c == '.' || c == '%' || c == '\\';
+           c == '-' || c == '.';
+}
+
+// Whether the name is written exactly as QSettings writes one: letters, digits, "_", "-" and "."
+// as they are, "/" as "\", any other character up to U+00FF as "%" and two capital hex digits,
+// and beyond as "%U" and four. QSettings reads other spellings too, but writes them back its own
+// way, and not always readably: a name ending in "%2F" comes back ending in "\", which takes the
+// "=" after it into the name.
+bool IsWrittenName(QByteArrayView name) {
+    const auto hexValue = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    };
+    for (qsizetype i = 0; i < name.size();) {
+        const char c = name[i];
+        if (IsPlainNameCharacter(char16_t(c)) || c == '\\') {
+            ++i;
+            continue;
+        }
+        if (c != '%')
+            return false;
+        const bool wide = i + 1 < name.size() && name[i + 1] == 'U';
+        const qsizetype first = i + (wide ? 2 : 1);
+        const qsizetype digits = wide ? 4 : 2;
+        if (first + digits > name.size())
+            return false;
+        char16_t code = 0;
+        for (qsizetype k = first; k < first + digits; ++k) {
+            const int value = hexValue(name[k]);
+            if (value < 0)
+                return false;
+            code = char16_t(code * 16 + value);
+        }
+        if (wide != (code > 0xFF) || code == '/' || IsPlainNameCharacter(code))
+            return false;
+        i = first + digits;
+    }
+    return true;
 }
 
 // Whether the settings file is something other than this program's own: larger than any it
@@ -226,8 +260,8 @@ bool IsForeignSettingsFile(const QString &application, const QString &section) {
         data = data.sliced(3);
 
     // Blanks and comments anywhere; the section's header, with nothing after it but spaces and
-    // tabs; then its values, each a name as QSettings writes one and a value without raw control
-    // characters (QSettings writes them escaped).
+    // tabs; then its values, each a name spelt as QSettings writes it and a value without raw
+    // control characters (QSettings writes them escaped).
     const QByteArray header = '[' + section.toUtf8() + ']';
     bool inSection = false;
     qsizetype pos = 0;
@@ -245,7 +279,7 @@ bool IsForeignSettingsFile(const QString &application, const QString &section) {
         QByteArrayView name = line.text.first(line.equals);
         while (!name.isEmpty() && IsSpaceOrTab(name.back()))
             name.chop(1);
-        if (name.isEmpty() || !std::all_of(name.begin(), name.end(), IsWrittenNameCharacter))
+        if (name.isEmpty() || !IsWrittenName(name))
             return true;
         const QByteArrayView value = line.text.sliced(line.equals + 1);
         if (std::any_of(value.begin(), value.end(),

@@ -194,6 +194,9 @@ void SettingsStoreTest::foreignFileIsSetAside_data() {
     QTest::newRow("header continued by a quote")
         << QByteArray("[Settings]\"\n[General]\"\nname=kept\n") << false;
     QTest::newRow("value line without a name") << QByteArray("[Settings]\n=kept\n") << false;
+    // QSettings would read "a/" and write it back as "a\=x", a line without a value.
+    QTest::newRow("name spelt otherwise than QSettings writes it")
+        << QByteArray("[Settings]\nname=kept\na%2F=x\n") << false;
     QTest::newRow("value with a raw line end in quotes")
         << QByteArray("[Settings]\nname=\"a\n[General]\nx=1\"\n") << false;
 }
@@ -235,6 +238,8 @@ void SettingsStoreTest::ownFileIsRead_data() {
         << QByteArray(" \t\n[Settings]\t \n\n  name \t= kept \t\n");
     QTest::newRow("comments") << QByteArray("; mine\n[Settings] ;header\nname=kept;value\n");
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Settings]\nname=kept\n");
+    QTest::newRow("names with a group and escaped characters")
+        << QByteArray("[Settings]\nname=kept\na\\b=1\n%25%E9%U20AC=2\n");
     QTest::newRow("quoted and escaped")
         << QByteArray("[Settings]\nother=\"a;b=c\\\"\"\nname=kept\n");
 }
