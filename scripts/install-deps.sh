@@ -5,6 +5,24 @@
 # check the installed files and the Debian package, and the screen reader)
 set -euo pipefail
 
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+
+# The version of clang the distribution's package "clang" depends on ("14"), or failing that the
+# newest clang-N it has, from the package lists; empty before the lists are there.
+clang_version() {
+    local version
+    version=$({ apt-cache depends clang 2>/dev/null || true; } |
+        sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | sed -n 1p)
+    if [[ -z $version ]]; then
+        version=$({ apt-cache pkgnames clang- 2>/dev/null || true; } |
+            sed -n 's/^clang-\([0-9][0-9]*\)$/\1/p' | sort -n | tail -n 1)
+    fi
+    echo "$version"
+}
+
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
 # Qt's own texts (message box buttons, the text boxes' menu) in the user's language.
 packages+=(qt6-translations-l10n)
@@ -17,6 +35,22 @@ if [[ "${1:-run}" == test ]]; then
     packages+=(pkg-config libxcb1-dev)
     # The README's benchmark example counts instructions with Valgrind.
     packages+=(valgrind)
+    # The fuzz targets: clang with libFuzzer and the sanitizers' run-times, of the version the
+    # distribution's own "clang" stands for (clang-14 on Debian 12, clang-19 on Debian 13).
+    clang=$(clang_version)
+    if [[ -z $clang ]]; then
+        "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq
+        clang=$(clang_version)
+    fi
+    if [[ -n $clang ]]; then
+        packages+=("clang-$clang")
+        # Where the run-times have a package of their own (Debian 12 on), that one too.
+        if apt-cache show "libclang-rt-$clang-dev" >/dev/null 2>&1; then
+            packages+=("libclang-rt-$clang-dev")
+        fi
+    else
+        echo "No clang among the Debian packages: the fuzz targets cannot be built" >&2
+    fi
     # Screens of other sizes under Wayland too: a headless compositor and Qt's Wayland plugin;
     # the program is gone through by the accessibility bus, where no input can be faked.
     packages+=(weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi)
@@ -30,10 +64,6 @@ for package in "${packages[@]}"; do
         missing+=("$package")
     fi
 done
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-    sudo=(sudo)
-fi
 if [[ ${#missing[@]} -gt 0 ]]; then
     echo "Installing Debian packages: ${missing[*]}"
     "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 update -qq

@@ -9,7 +9,8 @@ stage=${1:-all}
 ctest_options=("${@:2}")
 
 scripts/install-deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+# VELLORA_FUZZ: the fuzz targets too, built with clang, each replaying its seed corpus as a test.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVELLORA_FUZZ=ON >/dev/null
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure "${ctest_options[@]}"
 

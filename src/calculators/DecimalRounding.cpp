@@ -10,12 +10,15 @@
 namespace vellora {
 
 std::string RoundToHundredths(double value) {
-    std::array<char, 64> buffer{};
-    if (!std::isfinite(value)) {
-        const auto [end, error] =
-            std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-        return error == std::errc() ? std::string(buffer.data(), end) : std::string();
+    // Spelled out: to_chars would write a not-a-number with its sign bit set as "-nan".
+    if (std::isnan(value)) {
+        return "nan";
     }
+    if (std::isinf(value)) {
+        return value > 0 ? "inf" : "-inf";
+    }
+
+    std::array<char, 64> buffer{};
 
     // 15 significant digits: "d.dddddddddddddde+XX".
     constexpr int kSignificantDigits = 15;

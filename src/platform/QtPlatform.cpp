@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -124,11 +125,122 @@ public:
     }
 };
 
+// One line of a settings file as QSettings reads it: the text from its first character that is
+// not a blank to its end, and where its first "=" outside double quotes stands (-1: none).
+struct SettingsLine {
+    QByteArrayView text;
+    qsizetype equals = -1;
+};
+
+// The blanks QSettings skips before a line: space, tab and the line ends.
+bool IsSettingsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The next line from pos on, split exactly as QSettings splits its files: a line ends at "\n" or
+// "\r" outside double quotes ("\r\n" is a line end and a blank line); a backslash takes the next
+// character into the line, a line end too; a ";" opens a comment to the end of the line where a
+// line starts, and elsewhere outside quotes it ends the line. Nothing else is a blank to QSettings:
+// "\v", "\f" and the Unicode spaces belong to the line they stand in. False at the end of the data.
+bool NextSettingsLine(QByteArrayView data, qsizetype &pos, SettingsLine &line) {
+    const qsizetype size = data.size();
+    qsizetype start = pos;
+    while (start < size && IsSettingsBlank(data[start]))
+        ++start;
+    qsizetype equals = -1;
+    bool quoted = false;
+    qsizetype i = start;
+    while (i < size) {
+        const char c = data[i++];
+        if (c == '=') {
+            if (!quoted && equals < 0)
+                equals = i - 1;
+        } else if (c == '\n' || c == '\r') {
+            if (i == start + 1) {
+                ++start;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        } else if (c == '\\') {
+            if (i < size) {
+                const char taken = data[i++];
+                if (i < size &&
+                    ((taken == '\n' && data[i] == '\r') || (taken == '\r' && data[i] == '\n')))
+                    ++i;
+            }
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ';') {
+            if (i == start + 1) {
+                while (i < size && data[i] != '\n' && data[i] != '\r')
+                    ++i;
+                while (i < size && IsSettingsBlank(data[i]))
+                    ++i;
+                start = i;
+            } else if (!quoted) {
+                --i;
+                break;
+            }
+        }
+    }
+    pos = i;
+    line.text = data.sliced(start, i - start);
+    line.equals = equals < 0 ? -1 : equals - start;
+    return i > start;
+}
+
+bool IsSpaceOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsPlainNameCharacter(char16_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
+}
+
+// Whether the name is written exactly as QSettings writes one: letters, digits, "_", "-" and "."
+// as they are, "/" as "\", any other character up to U+00FF as "%" and two capital hex digits,
+// and beyond as "%U" and four. QSettings reads other spellings too, but writes them back its own
+// way, and not always readably: a name ending in "%2F" comes back ending in "\", which takes the
+// "=" after it into the name.
+bool IsWrittenName(QByteArrayView name) {
+    const auto hexValue = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    };
+    for (qsizetype i = 0; i < name.size();) {
+        const char c = name[i];
+        if (IsPlainNameCharacter(char16_t(c)) || c == '\\') {
+            ++i;
+            continue;
+        }
+        if (c != '%')
+            return false;
+        const bool wide = i + 1 < name.size() && name[i + 1] == 'U';
+        const qsizetype first = i + (wide ? 2 : 1);
+        const qsizetype digits = wide ? 4 : 2;
+        if (first + digits > name.size())
+            return false;
+        char16_t code = 0;
+        for (qsizetype k = first; k < first + digits; ++k) {
+            const int value = hexValue(name[k]);
+            if (value < 0)
+                return false;
+            code = char16_t(code * 16 + value);
+        }
+        if (wide != (code > 0xFF) || code == '/' || IsPlainNameCharacter(code))
+            return false;
+        i = first + digits;
+    }
+    return true;
+}
+
 // Whether the settings file is something other than this program's own: larger than any it
-// writes, or holding anything but values of its one section, as QSettings writes them. Such a
-// file is never handed to QSettings, which would take as long as it needs to read a large one
-// (holding up start-up) and would merge its content into the next write: it reads as empty and
-// is moved aside by the next write. A file that cannot be opened is left to QSettings to report.
+// writes, or holding anything but values of its one section, as QSettings writes them, read line
+// by line as QSettings reads them. Such a file is never handed to QSettings, which would take as
+// long as it needs to read a large one (holding up start-up) and would merge its content into the
+// next write: it reads as empty and is moved aside by the next write. A file that cannot be
+// opened is left to QSettings to report.
 bool IsForeignSettingsFile(const QString &application, const QString &section) {
     const QString path = SettingsFilePath(application);
     if (path.isEmpty())
@@ -140,23 +252,39 @@ bool IsForeignSettingsFile(const QString &application, const QString &section) {
     if (content.size() > kMaxSettingsFileSize)
         return true;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(content);
+    [[maybe_unused]] const QString text = utf8(content);
     if (utf8.hasError())
         return true;
-    // Blank lines and comments anywhere; the section's header; then its "name=value" lines.
-    const QString header = QLatin1Char('[') + section + QLatin1Char(']');
+    QByteArrayView data(content);
+    if (data.startsWith("\xEF\xBB\xBF")) // QSettings passes over a byte order mark
+        data = data.sliced(3);
+
+    // Blanks and comments anywhere; the section's header, with nothing after it but spaces and
+    // tabs; then its values, each a name spelt as QSettings writes it and a value without raw
+    // control characters (QSettings writes them escaped).
+    const QByteArray header = '[' + section.toUtf8() + ']';
     bool inSection = false;
-    for (const QString &untrimmed : text.split(QLatin1Char('\n'))) {
-        const QString line = untrimmed.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            if (line != header)
+    qsizetype pos = 0;
+    SettingsLine line;
+    while (NextSettingsLine(data, pos, line)) {
+        if (line.text.startsWith('[')) {
+            if (!line.text.startsWith(header) ||
+                !std::all_of(line.text.begin() + header.size(), line.text.end(), IsSpaceOrTab))
                 return true;
             inSection = true;
-        } else if (!inSection || line.indexOf(QLatin1Char('=')) <= 0) {
-            return true;
+            continue;
         }
+        if (!inSection || line.equals < 0)
+            return true;
+        QByteArrayView name = line.text.first(line.equals);
+        while (!name.isEmpty() && IsSpaceOrTab(name.back()))
+            name.chop(1);
+        if (name.isEmpty() || !IsWrittenName(name))
+            return true;
+        const QByteArrayView value = line.text.sliced(line.equals + 1);
+        if (std::any_of(value.begin(), value.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
+            return true;
     }
     return false;
 }

@@ -30,6 +30,15 @@ QString ShiftWithinBlocks(const QString &text, char16_t by) {
     return shifted;
 }
 
+// Whether the name can be stored as a value of the section. The store takes a "/" in a name as
+// the step into a group below the section, and "," scrambles to "/": a name with a "," would land
+// in a group of its own, and one made of nothing but "," (or nothing at all) on no value of the
+// section, but in the file's general part, which makes the file foreign to the next start. Such
+// names are refused; "Duration", the one name the program uses, is not one of them.
+bool IsStorableName(const QString &name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char(','));
+}
+
 // The program's file name without its extension ("vellora").
 QString ApplicationName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -46,6 +55,8 @@ QString UnscrambleSettingText(const QString &text) {
 }
 
 std::optional<QString> ReadSetting(Platform &platform, const QString &name) {
+    if (!IsStorableName(name))
+        return QString(); // never stored
     const std::optional<QString> stored =
         platform.readSettingValue(ApplicationName(), kSection, ScrambleSettingText(name));
     if (!stored)
@@ -54,6 +65,8 @@ std::optional<QString> ReadSetting(Platform &platform, const QString &name) {
 }
 
 bool WriteSetting(Platform &platform, const QString &name, const QString &value) {
+    if (!IsStorableName(name))
+        return false;
     return platform.writeSettingValue(ApplicationName(), kSection, ScrambleSettingText(name),
                                       ScrambleSettingText(value));
 }

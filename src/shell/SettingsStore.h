@@ -18,7 +18,9 @@ class Platform;
 // store cannot be read; the caller decides what that means.
 std::optional<QString> ReadSetting(Platform &platform, const QString &name);
 
-// Stores the value under the name, replacing an earlier one. False when the store refused it.
+// Stores the value under the name, replacing an earlier one. False when the store refused it,
+// and for a name that cannot be stored: the empty name, and any name with a "," (which the
+// scrambling turns into the store's group separator "/"). Such a name also reads as empty.
 bool WriteSetting(Platform &platform, const QString &name, const QString &value);
 
 // Reading and writing through this store, for the update reminder.

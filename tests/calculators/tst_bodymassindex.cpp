@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -465,6 +466,11 @@ void TestBodyMassIndex::format_data() {
     QTest::newRow("beyond 15 digits") << 123456789012345678.0 << "123,456,789,012,346,000.00";
     QTest::newRow("large power of ten") << 1e20 << "100,000,000,000,000,000,000.00";
     QTest::newRow("negative half") << -24.125 << "-24.13";
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "nan";
+    QTest::newRow("not a number, sign bit set")
+        << -std::numeric_limits<double>::quiet_NaN() << "nan";
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << "inf";
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << "-inf";
 }
 
 void TestBodyMassIndex::format() {

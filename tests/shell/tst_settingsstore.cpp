@@ -68,6 +68,10 @@ private slots:
     void storedFileKeepsEveryCharacter();
     void foreignFileIsSetAside_data();
     void foreignFileIsSetAside();
+    void ownFileIsRead_data();
+    void ownFileIsRead();
+    void unstorableNameIsRefused_data();
+    void unstorableNameIsRefused();
     void brokenStoreFailsQuietly_data();
     void brokenStoreFailsQuietly();
 
@@ -161,43 +165,55 @@ void SettingsStoreTest::storedFileKeepsEveryCharacter() {
     }
 }
 
-enum class Foreign { Garbage, LargeGarbage, OtherSection, OwnSectionTooLarge, EarlierSetAside };
-
-void SettingsStoreTest::foreignFileIsSetAside_data() {
-    QTest::addColumn<Foreign>("foreign");
-    QTest::newRow("4 KiB of garbage") << Foreign::Garbage;
-    QTest::newRow("50 MiB of garbage") << Foreign::LargeGarbage;
-    QTest::newRow("settings of another program") << Foreign::OtherSection;
-    QTest::newRow("own section beyond the largest own file") << Foreign::OwnSectionTooLarge;
-    QTest::newRow("an earlier file set aside is replaced") << Foreign::EarlierSetAside;
-}
-
-// A file that is not the program's own reads as empty, at once; the next write moves it aside
-// untouched and leaves a file of nothing but the program's own section and value.
-void SettingsStoreTest::foreignFileIsSetAside() {
-    QFETCH(Foreign, foreign);
-    const QString application = QStringLiteral("foreign%1").arg(int(foreign));
-    const QString file = settingsFile(application);
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+QByteArray Garbage() {
     QByteArray content;
     for (int i = 0; i < 4096; ++i)
         content += char((i * 7919 + 13) % 256);
-    switch (foreign) {
-    case Foreign::Garbage:
-        break;
-    case Foreign::LargeGarbage:
-        content = content.repeated(50 * 256);
-        break;
-    case Foreign::OtherSection:
-        content = "[Settings]\nname=kept\n[General]\nname=other\n";
-        break;
-    case Foreign::OwnSectionTooLarge:
-        content = "[Settings]\nname=" + QByteArray(kMaxSettingsFileSize, 'x') + '\n';
-        break;
-    case Foreign::EarlierSetAside:
+    return content;
+}
+
+void SettingsStoreTest::foreignFileIsSetAside_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("earlierSetAside");
+    QTest::newRow("4 KiB of garbage") << Garbage() << false;
+    QTest::newRow("50 MiB of garbage") << Garbage().repeated(50 * 256) << false;
+    QTest::newRow("settings of another program")
+        << QByteArray("[Settings]\nname=kept\n[General]\nname=other\n") << false;
+    QTest::newRow("own section beyond the largest own file")
+        << "[Settings]\nname=" + QByteArray(kMaxSettingsFileSize, 'x') + '\n'
+        << false;
+    QTest::newRow("an earlier file set aside is replaced") << Garbage() << true;
+    // QSettings skips only spaces, tabs and line ends before a line, and ends a line at "\r" too:
+    // it reads each of these with a value outside the section, or a line that is no value.
+    QTest::newRow("vertical tab before the header") << QByteArray("\v[Settings]\nl=") << false;
+    QTest::newRow("line ended by a carriage return") << QByteArray("[Settings]\n(\r=") << false;
+    QTest::newRow("form feed and no-break space around the header")
+        << QByteArray("\f[Settings]\xC2\xA0\nx=1") << false;
+    QTest::newRow("value before the header") << QByteArray("x=1\n[Settings]\nname=kept\n") << false;
+    QTest::newRow("header continued by a backslash")
+        << QByteArray("[Settings]\\\n[General]\nx=1\n") << false;
+    QTest::newRow("header continued by a quote")
+        << QByteArray("[Settings]\"\n[General]\"\nname=kept\n") << false;
+    QTest::newRow("value line without a name") << QByteArray("[Settings]\n=kept\n") << false;
+    // QSettings would read "a/" and write it back as "a\=x", a line without a value.
+    QTest::newRow("name spelt otherwise than QSettings writes it")
+        << QByteArray("[Settings]\nname=kept\na%2F=x\n") << false;
+    QTest::newRow("value with a raw line end in quotes")
+        << QByteArray("[Settings]\nname=\"a\n[General]\nx=1\"\n") << false;
+}
+
+// A file that is not the program's own reads as empty, at once; the next write moves it aside
+// untouched and leaves a file of nothing but the program's own section and value, which the next
+// start reads back.
+void SettingsStoreTest::foreignFileIsSetAside() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, earlierSetAside);
+    const QString application =
+        QStringLiteral("foreign%1").arg(QTest::currentDataTag()).remove(QRegularExpression("\\W"));
+    const QString file = settingsFile(application);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    if (earlierSetAside)
         QVERIFY(WriteFile(file + ".bad", "an older file set aside"));
-        break;
-    }
     QVERIFY(WriteFile(file, content));
 
     QtPlatform platform;
@@ -210,7 +226,61 @@ void SettingsStoreTest::foreignFileIsSetAside() {
     QVERIFY(platform.writeSettingValue(application, "Settings", "name", "new"));
     QCOMPARE(ReadFile(file), QByteArray("[Settings]\nname=new\n"));
     QCOMPARE(ReadFile(file + ".bad"), content);
-    QCOMPARE(platform.readSettingValue(application, "Settings", "name"), "new");
+    QtPlatform nextStart;
+    QCOMPARE(nextStart.readSettingValue(application, "Settings", "name"), "new");
+}
+
+void SettingsStoreTest::ownFileIsRead_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("as written") << QByteArray("[Settings]\nname=kept\n");
+    QTest::newRow("Windows line ends") << QByteArray("[Settings]\r\nname=kept\r\n");
+    QTest::newRow("old Mac line ends") << QByteArray("[Settings]\rname=kept\r");
+    QTest::newRow("blanks QSettings skips")
+        << QByteArray(" \t\n[Settings]\t \n\n  name \t= kept \t\n");
+    QTest::newRow("comments") << QByteArray("; mine\n[Settings] ;header\nname=kept;value\n");
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[Settings]\nname=kept\n");
+    QTest::newRow("names with a group and escaped characters")
+        << QByteArray("[Settings]\nname=kept\na\\b=1\n%25%E9%U20AC=2\n");
+    QTest::newRow("quoted and escaped")
+        << QByteArray("[Settings]\nother=\"a;b=c\\\"\"\nname=kept\n");
+}
+
+// A file QSettings reads as nothing but the section's values is the program's own: it is read,
+// and written to in place, and stays the program's own.
+void SettingsStoreTest::ownFileIsRead() {
+    QFETCH(QByteArray, content);
+    const QString application =
+        QStringLiteral("own%1").arg(QTest::currentDataTag()).remove(QRegularExpression("\\W"));
+    const QString file = settingsFile(application);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QVERIFY(WriteFile(file, content));
+
+    QtPlatform platform;
+    QCOMPARE(platform.readSettingValue(application, "Settings", "name"), "kept");
+    QVERIFY(platform.writeSettingValue(application, "Settings", "name", "new"));
+    QVERIFY(!QFileInfo::exists(file + ".bad"));
+    QtPlatform nextStart;
+    QCOMPARE(nextStart.readSettingValue(application, "Settings", "name"), "new");
+    QVERIFY(!QFileInfo::exists(file + ".bad"));
+}
+
+void SettingsStoreTest::unstorableNameIsRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("a comma, scrambled to the group separator") << "a,b";
+    QTest::newRow("commas only") << ",,";
+}
+
+// A name the store would take for a group, or for none, is refused, and the file stays the
+// program's own.
+void SettingsStoreTest::unstorableNameIsRefused() {
+    QFETCH(QString, name);
+    QtPlatform platform;
+    QVERIFY(WriteSetting(platform, "Duration", "12/8/26"));
+    QVERIFY(!WriteSetting(platform, name, "value"));
+    QCOMPARE(ReadSetting(platform, name), QString());
+    QVERIFY(!QFileInfo::exists(settingsFile("tst_settingsstore") + ".bad"));
+    QCOMPARE(ReadFile(settingsFile("tst_settingsstore")), "[Settings]\nGxudwlrq=\"452;259\"\n");
 }
 
 enum class Breakage {
@@ -257,9 +327,7 @@ void SettingsStoreTest::brokenStoreFailsQuietly() {
     const QString folder = config_.path() + '/' + application;
     const QString file = settingsFile(application);
     const QByteArray settings = "[Settings]\nname=kept\n";
-    QByteArray garbage;
-    for (int i = 0; i < 4096; ++i)
-        garbage += char((i * 7919 + 13) % 256);
+    const QByteArray garbage = Garbage();
     bool modes = false; // whether the case rests on file modes
     switch (breakage) {
     case Breakage::FolderForFile:
