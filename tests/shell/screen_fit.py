@@ -229,7 +229,7 @@ for button, title in CALCULATORS.items():
             box = pyatspi.findDescendant(calculator, lambda a: a is not None and a.name == name)
             if box is not None:
                 box.queryEditableText().setTextContents(text)
-        calculate = descendant(calculator, "push button", calculate)
+        calculate = descendant(calculator, BUTTON, calculate)
         if calculate is not None:
             press(calculate)
         result = wait_for(lambda: child_window(main, title, "Back"), 30)
