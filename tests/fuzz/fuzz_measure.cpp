@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         const int waist = std::get<int>(ReadWholeMeasure(first));
         const int hip = std::get<int>(ReadWholeMeasure(second));
         CHECK(hip > 0, both);
-        CHECK(std::fabs(result->ratio() - double(waist) / hip) <= 0.005 + 1e-12, both);
+        CHECK(std::fabs(result->hundredths / 100.0 - double(waist) / hip) <= 0.005 + 1e-12, both);
         CHECK(WaistHipRiskZoneSentence(result->zone) != nullptr, both);
     } else {
         const auto &refusal = std::get<WaistHipRefusal>(ratio);
