@@ -100,6 +100,19 @@ def descendant(root, role, name):
     return found
 
 
+def calculate_and_check(calculator, title, calculate, what, claim):
+    """Presses the calculate button and checks that what it shows, the window or step of that
+    title with Back, lies inside the child area."""
+    button = descendant(calculator, BUTTON, calculate)
+    if button is not None:
+        press(button)
+    result = wait_for(lambda: child_window(main, title, "Back"), 30)
+    if result is not None:
+        area = child_area(result)
+        measured(what, extents(result), area)
+    check(claim, result is not None and inside(extents(result), area), result and extents(result))
+
+
 def child_window(root, title, button=None):
     """The window in the child area with that title whose contents show (with that button, if
     one is named). Its own state is not asked: under Wayland the bus may keep the first
@@ -229,28 +242,12 @@ for button, title in CALCULATORS.items():
             box = pyatspi.findDescendant(calculator, lambda a: a is not None and a.name == name)
             if box is not None:
                 box.queryEditableText().setTextContents(text)
-        calculate = descendant(calculator, BUTTON, calculate)
-        if calculate is not None:
-            press(calculate)
-        result = wait_for(lambda: child_window(main, title, "Back"), 30)
-        if result is not None:
-            area = child_area(result)
-            measured(title + " result step", extents(result), area)
-        check(f"{title} at its result step is inside the child area",
-              result is not None and inside(extents(result), area), result and extents(result))
+        calculate_and_check(calculator, title, calculate, title + " result step",
+                            f"{title} at its result step is inside the child area")
     if button == "Ideal Body Weight Calculator":
         # Male, 4 Feet 6 Inches and Pounds are chosen already.
-        calculate = descendant(calculator, BUTTON, "Get My Ideal Body Weight")
-        if calculate is not None:
-            press(calculate)
-        # The result window has the same title; it is the one with Back.
-        result = wait_for(lambda: child_window(main, title, "Back"), 30)
-        if result is not None:
-            area = child_area(result)
-            measured(title + " result", extents(result), area)
-        check("the Ideal Body Weight result window is inside the child area",
-              result is not None and inside(extents(result), area),
-              result and extents(result))
+        calculate_and_check(calculator, title, "Get My Ideal Body Weight", title + " result",
+                            "the Ideal Body Weight result window is inside the child area")
 
 press(exit_button)
 goodbye = wait_for(lambda: frames()[0] if frames() and frames()[0] != main else None)
