@@ -52,8 +52,7 @@ CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &title, const Menu
     menu_ = new SharedMenuBar(menu, mdi.platform(), this);
     body_ = new Body;
     body_->setFixedWidth(TwipsToPixels(widthTwips));
-    designedHeight_ = TwipsToPixels(heightTwips);
-    body_->setMinimumHeight(designedHeight_);
+    body_->setMinimumHeight(TwipsToPixels(heightTwips));
     setWidget(body_);
 }
 
@@ -68,14 +67,21 @@ Platform &CalculatorWindow::platform() const {
 
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
+    // The body is as high as designed or, where its controls lay it out, as their texts make it
+    // in the font at hand. On a short child area it gives up the room below its controls, down
+    // to what they take at the body's width. The window is not laid out before it is shown, so
+    // the body's height is what the window leaves inside its frame.
     if (QLayout *layout = body_->layout(); layout && height() > mdi_.childAreaRoom()) {
+        const QMargins frame = contentsMargins();
+        const int chrome = frame.top() + frame.bottom();
+        const int designed = height() - chrome;
         const int controls = layout->hasHeightForWidth()
                                  ? layout->totalHeightForWidth(body_->width())
                                  : layout->totalSizeHint().height();
-        const int room = mdi_.childAreaRoom() - (height() - body_->height());
-        body_->setMinimumHeight(
-            std::clamp(room, std::min(controls, designedHeight_), designedHeight_));
-        adjustSize();
+        const int fitted =
+            std::clamp(mdi_.childAreaRoom() - chrome, std::min(controls, designed), designed);
+        body_->setMinimumHeight(fitted);
+        resize(width(), chrome + fitted);
     }
     const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);

@@ -64,7 +64,6 @@ private:
     frmMDI &mdi_;
     QPointer<SharedMenuBar> menu_;
     QWidget *body_ = nullptr;
-    int designedHeight_ = 0;
     bool unloaded_ = false;
 };
 

@@ -84,6 +84,7 @@ void ShortScreensTest::everyWindowFitsTheChildArea_data() {
     QTest::newRow("1920x1080 at 150 % above a taskbar") << QSize(1280, 650) << false;
     QTest::newRow("1366x768 at 125 %") << QSize(1093, 590) << false;
     QTest::newRow("1024x600 netbook") << QSize(1024, 575) << false;
+    QTest::newRow("1024x600 netbook above a taskbar") << QSize(1024, 530) << false;
 }
 
 void ShortScreensTest::everyWindowFitsTheChildArea() {
