@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <QSysInfo>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -309,6 +310,25 @@ QString InstanceLockFolder() {
 #endif
 }
 
+// Takes over a claim that names this very process: a copy that died left it while it had the
+// number this process has now, which happens wherever numbering starts afresh (a sandbox's first
+// process, a program under Wine after its server restarted). QLockFile counts such a claim as
+// held, the process it names being alive. A copy that is alive keeps its file locked (or, on
+// Windows, open), so its claim cannot be removed from under it.
+bool TakeOverClaimInOwnName(QLockFile &lock) {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+#ifdef Q_OS_WIN
+    const QString thisHost = qEnvironmentVariable("COMPUTERNAME"); // as QLockFile names it there
+#else
+    const QString thisHost = QSysInfo::machineHostName();
+#endif
+    return lock.getLockInfo(&pid, &host, &application) &&
+           pid == QCoreApplication::applicationPid() && (host.isEmpty() || host == thisHost) &&
+           lock.removeStaleLockFile() && lock.tryLock(0);
+}
+
 } // namespace
 
 std::optional<QString> QtPlatform::readSettingValue(const QString &application,
@@ -341,8 +361,8 @@ bool QtPlatform::earlierCopyRunning() {
     // The claim is a lock file in a folder private to the user, so copies run by other users do
     // not count: the runtime folder (on Windows the temporary folder), or, where that cannot hold
     // the lock (not writable, a read-only mount), the user's cache folder. A lock left behind by a
-    // copy that died is taken over: QLockFile sees that its process is gone. A live holder always
-    // wins, however old its lock.
+    // copy that died is taken over: QLockFile sees that its process is gone, or the claim names
+    // this process itself. A live holder always wins, however old its lock.
     QString runtime = InstanceLockFolder();
     if (runtime.isEmpty())
         runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
@@ -361,7 +381,7 @@ bool QtPlatform::earlierCopyRunning() {
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         instanceLock_ = std::make_unique<QLockFile>(folder + QLatin1Char('/') + name + ".lock");
         instanceLock_->setStaleLockTime(0);
-        if (instanceLock_->tryLock(0))
+        if (instanceLock_->tryLock(0) || TakeOverClaimInOwnName(*instanceLock_))
             return false;
         const bool heldByOther = instanceLock_->error() == QLockFile::LockFailedError;
         instanceLock_.reset();
