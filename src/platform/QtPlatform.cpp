@@ -310,11 +310,9 @@ QString InstanceLockFolder() {
 #endif
 }
 
-// Takes over a claim that names this very process: a copy that died left it while it had the
-// number this process has now, which happens wherever numbering starts afresh (a sandbox's first
-// process, a program under Wine after its server restarted). QLockFile counts such a claim as
-// held, the process it names being alive. A copy that is alive keeps its file locked (or, on
-// Windows, open), so its claim cannot be removed from under it.
+// Takes over a claim naming this very process, left by a copy that died with the number this one
+// has now (numbering starts afresh in a sandbox, or under Wine): QLockFile counts it as held. A
+// live copy keeps its claim locked (on Windows, open), so that cannot be removed from under it.
 bool TakeOverClaimInOwnName(QLockFile &lock) {
     qint64 pid = 0;
     QString host;
