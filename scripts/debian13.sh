@@ -9,7 +9,8 @@
 # throw-away layer over it, so what a run installs or leaves is gone with the run.
 # Left out there: the Windows program (its static Qt alone takes half an hour to build, and the
 # Windows checks do not depend on the Linux system they run on), and the screen reader walk
-# (screen_reader), which does not yet read what Orca 48 writes into its debug file.
+# (screen_reader), whose walk is written for what Orca 43 says: Orca 48 words the same things
+# differently (a label without "label", a list's name and description in one utterance).
 # Ends with "debian13: N passed, M failed"; exits non-zero when anything failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -5,7 +5,8 @@
 # current item and each new item as it changes, and never only a window or a frame.
 # Orca runs with its own session bus and accessibility bus in a private X session and home, and
 # writes what it speaks into its debug file, in blocks: the file is read once Orca has ended. Each
-# key it echoes ('tab ', 'space ', 'return ', 'escape ') starts the speech of the next stop.
+# key it echoes ('tab', 'space', 'return', 'escape'; Orca 43 puts a blank after each) starts the
+# speech of the next stop.
 # Usage: screen_reader_test.sh <program>; SCREEN_READER_WALK names another walk (a part of it, say),
 # SCREEN_READER_LOG a file to keep what Orca said in, SCREEN_READER_DEBUG one for its whole debug file.
 set -uo pipefail
@@ -144,8 +145,8 @@ grep "SPEECH OUTPUT: '" "$speech" |
 stops=()
 current=
 while IFS= read -r said; do
-    case $said in
-    'tab ' | 'space ' | 'return ' | 'escape ')
+    case ${said% } in
+    tab | space | return | escape)
         stops+=("$current")
         current=
         ;;
