@@ -87,6 +87,10 @@ void CalculatorWindow::placeOnLoad() {
     move(TwipsToPixels(left), 0);
 }
 
+QStringList CalculatorWindow::sexItems() {
+    return {tr("Male"), tr("Female")};
+}
+
 QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,
                                          QWidget *parent) {
     auto *button = new QPushButton(caption, parent);
