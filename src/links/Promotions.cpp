@@ -77,6 +77,11 @@ QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, cons
     LinkLabel *label = MakeWebLinkLabel(labelName, caption, WebLink::HomePage, platform, frame);
     label->setFont(VerdanaFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
+    // A caption longer than the window is wide (in some languages) wraps rather than being cut;
+    // the room is the parent's width less the frame's and the layouts' margins.
+    constexpr int kMargins = 40;
+    if (label->sizeHint().width() > parent->width() - kMargins)
+        label->setWordWrap(true);
     (new QVBoxLayout(frame))->addWidget(label);
     return frame;
 }

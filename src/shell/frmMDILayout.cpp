@@ -273,11 +273,22 @@ void frmMDI::placeOnWidth() {
         PlaceTwips(widget, (screen - width) / 2, widget->y() * kTwipsPerPixel, width,
                    widget->height() * kTwipsPerPixel);
     };
-    centre(lblOrvantixBanner_, kBannerWidth);
+    // A text longer than its designed width (in another language) widens its label, up to the
+    // window's width, rather than being cut.
+    auto fitted = [screen](const QLabel *label, double designed) {
+        if (label->wordWrap())
+            return designed;
+        const double text =
+            (label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 4) *
+            kTwipsPerPixel;
+        return std::max(designed, std::min(text, screen));
+    };
+    centre(lblOrvantixBanner_, fitted(lblOrvantixBanner_, kBannerWidth));
     centre(picButtonContainer_, kButtonContainerWidth);
     for (const CaptionDesign &design : CaptionDesigns(calculators_)) {
         QLabel *label = lblCaption_.value(design.index);
-        PlaceTwips(label, (screen - design.width) / 2, design.top, design.width, design.height);
+        const double width = fitted(label, design.width);
+        PlaceTwips(label, (screen - width) / 2, design.top, width, design.height);
     }
     PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);
 }
