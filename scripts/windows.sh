@@ -358,8 +358,9 @@ timeout 60 wine wineboot --end-session >/dev/null 2>&1
 check "the end of the session ends the program" ended "$third" 30
 
 # In German: Wine takes the Windows user's regional settings and display language from the
-# host's locale. The update question (the stored date written as Windows writes a German short
-# date) then has the program's German text and Qt's German Yes and No.
+# host's locale. The update question (the stored date with day and month in two digits, which
+# either German short date, d.M.yyyy as in Wine or dd.MM.yyyy, reads) then has the program's
+# German text and Qt's German Yes and No.
 old_day=$(date -d '15 days ago' +%d.%m.%Y)
 timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
     >/dev/null 2>&1
