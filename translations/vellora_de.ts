@@ -379,6 +379,10 @@ Möchten Sie nach einem Update suchen?</translation>
         <source>Body Frame Size:</source>
         <translation>Körperbau:</translation>
     </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
 </context>
 <context>
     <name>vellora::frmBodyMassIndexDisplay</name>
@@ -616,16 +620,19 @@ Möchten Sie nach einem Update suchen?</translation>
         <translation>Mein Idealgewicht in Pfund ermitteln</translation>
     </message>
     <message>
-        <source>%1 Feet %2 Inches</source>
-        <translation>%1 Fuß %2 Zoll</translation>
-    </message>
-    <message>
         <source>%1 Kgs To %2 Kgs</source>
         <translation>%1 bis %2 kg</translation>
     </message>
     <message>
         <source>%1 Pounds To %2 Pounds</source>
         <translation>%1 bis %2 Pfund</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Feet %n Inches</source>
+        <translation>
+            <numerusform>%1 Fuß %n Zoll</numerusform>
+            <numerusform>%1 Fuß %n Zoll</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -757,6 +764,10 @@ Möchten Sie nach einem Update suchen?</translation>
     <message>
         <source>The size of your hip must be more than 0</source>
         <translation>Ihr Hüftumfang muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
     </message>
 </context>
 <context>

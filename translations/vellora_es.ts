@@ -379,6 +379,10 @@ Do you want to check for an update?</source>
         <source>Body Frame Size:</source>
         <translation>Complexión corporal:</translation>
     </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
 </context>
 <context>
     <name>vellora::frmBodyMassIndexDisplay</name>
@@ -616,16 +620,19 @@ Do you want to check for an update?</source>
         <translation>Calcular mi peso ideal en libras</translation>
     </message>
     <message>
-        <source>%1 Feet %2 Inches</source>
-        <translation>%1 pies %2 pulgadas</translation>
-    </message>
-    <message>
         <source>%1 Kgs To %2 Kgs</source>
         <translation>%1 kg y %2 kg</translation>
     </message>
     <message>
         <source>%1 Pounds To %2 Pounds</source>
         <translation>%1 libras y %2 libras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Feet %n Inches</source>
+        <translation>
+            <numerusform>%1 pies %n pulgada</numerusform>
+            <numerusform>%1 pies %n pulgadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -757,6 +764,10 @@ Do you want to check for an update?</source>
     <message>
         <source>The size of your hip must be more than 0</source>
         <translation>La medida de su cadera debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
     </message>
 </context>
 <context>

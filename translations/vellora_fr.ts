@@ -381,6 +381,10 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
         <source>Body Frame Size:</source>
         <translation>Taille de l’ossature&#xa0;:</translation>
     </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
 </context>
 <context>
     <name>vellora::frmBodyMassIndexDisplay</name>
@@ -618,16 +622,19 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
         <translation>Obtenir mon poids idéal en livres</translation>
     </message>
     <message>
-        <source>%1 Feet %2 Inches</source>
-        <translation>%1&#xa0;pieds %2&#xa0;pouces</translation>
-    </message>
-    <message>
         <source>%1 Kgs To %2 Kgs</source>
         <translation>%1&#xa0;kg et %2&#xa0;kg</translation>
     </message>
     <message>
         <source>%1 Pounds To %2 Pounds</source>
         <translation>%1&#xa0;livres et %2&#xa0;livres</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Feet %n Inches</source>
+        <translation>
+            <numerusform>%1&#xa0;pieds %n&#xa0;pouce</numerusform>
+            <numerusform>%1&#xa0;pieds %n&#xa0;pouces</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -759,6 +766,10 @@ Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     <message>
         <source>The size of your hip must be more than 0</source>
         <translation>Votre tour de hanches doit être supérieur à 0</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,10 @@ Deseja verificar se há atualizações?</translation>
         <source>Body Frame Size:</source>
         <translation>Estrutura corporal:</translation>
     </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
 </context>
 <context>
     <name>vellora::frmBodyMassIndexDisplay</name>
@@ -616,16 +620,19 @@ Deseja verificar se há atualizações?</translation>
         <translation>Calcular meu peso ideal em libras</translation>
     </message>
     <message>
-        <source>%1 Feet %2 Inches</source>
-        <translation>%1 pés e %2 polegadas</translation>
-    </message>
-    <message>
         <source>%1 Kgs To %2 Kgs</source>
         <translation>%1 kg a %2 kg</translation>
     </message>
     <message>
         <source>%1 Pounds To %2 Pounds</source>
         <translation>%1 libras a %2 libras</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 Feet %n Inches</source>
+        <translation>
+            <numerusform>%1 pés e %n polegada</numerusform>
+            <numerusform>%1 pés e %n polegadas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -757,6 +764,10 @@ Deseja verificar se há atualizações?</translation>
     <message>
         <source>The size of your hip must be more than 0</source>
         <translation>A medida do seu quadril deve ser maior que 0</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
 void frmBodyFrameSizeMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
     lblResult_ = makeResultLabel(tr("Body Frame Size"), result);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), result);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmBodyFrameSizeMain::cmdBack_Click);
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addStretch(1);

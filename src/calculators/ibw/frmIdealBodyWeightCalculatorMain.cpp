@@ -77,7 +77,7 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
 void frmIdealBodyWeightCalculatorMain::Form_Load() {
     // The heights in the table's order: the table's row is the list position.
     for (const IdealWeightRow &row : IdealWeightTable)
-        cmbFeet_->addItem(tr("%1 Feet %2 Inches").arg(row.feet).arg(row.inches));
+        cmbFeet_->addItem(tr("%1 Feet %n Inches", nullptr, row.inches).arg(row.feet));
     cmbGender_->addItems(sexItems());
     cmbGender_->setCurrentIndex(0);
     cmbFeet_->setCurrentIndex(0);

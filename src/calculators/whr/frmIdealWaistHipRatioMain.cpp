@@ -130,7 +130,7 @@ void frmIdealWaistHipRatioMain::buildResultStep() {
                                result, LabelKind::Caption);
     thanks->setAlignment(Qt::AlignCenter);
     lblResult_ = makeResultLabel(tr("WHR"), result);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), result);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmIdealWaistHipRatioMain::cmdBack_Click);
 
     auto *resultLayout = new QVBoxLayout(result);
