@@ -27,7 +27,7 @@ QString Heading(int column) {
 
 } // namespace
 
-frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
+frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     : CalculatorResultWindow(mdi, QStringLiteral("QV Body Mass Index"), CoBrandSpacing::FourBlanks,
                              8400, 6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
@@ -101,7 +101,7 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
 }
 
 CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
-    return mdi().loadForm<frmBodyMassIndexMain>();
+    return LoadForm<frmBodyMassIndexMain>(host());
 }
 
 } // namespace vellora

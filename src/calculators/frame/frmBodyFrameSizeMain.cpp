@@ -16,7 +16,7 @@
 
 namespace vellora {
 
-frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
+frmBodyFrameSizeMain::frmBodyFrameSizeMain(CalculatorHost &mdi)
     : StepCalculatorWindow(mdi, QStringLiteral("QV Body Frame Size"), 9600, QString(), QString()) {
     setObjectName(QStringLiteral("frmBodyFrameSizeMain"));
     QPushButton *calculate = buildInputStep();

@@ -39,7 +39,7 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char
 
 } // namespace
 
-frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
+frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(CalculatorHost &mdi)
     : CalculatorInputWindow(
           mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
           {{QStringLiteral("mnuGetIdealBodyWeight"), QStringLiteral("Get My &Ideal Body Weight")}},
@@ -98,7 +98,7 @@ void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
     QString text = QString::fromStdString(result.text);
     text.replace(QLatin1Char('.'), QLocale().decimalPoint());
 
-    auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
+    auto *display = LoadForm<frmIdealBodyWeightCalculatorDisplay>(host());
     display->setResultText(text);
     handOverTo(display);
 }

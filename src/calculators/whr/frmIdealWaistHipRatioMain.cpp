@@ -15,7 +15,7 @@
 
 namespace vellora {
 
-frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
+frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(CalculatorHost &mdi)
     : StepCalculatorWindow(mdi, QStringLiteral("QV Ideal Waist Hip Ratio"), 9600,
                            QStringLiteral("Personal Information"),
                            QStringLiteral("Ideal Waist Hip Ratio")) {
