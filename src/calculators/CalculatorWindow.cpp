@@ -121,7 +121,6 @@ void CalculatorWindow::closeEvent(QCloseEvent *event) {
     unloaded_ = true;
     Form_Unload();
     host_.formUnloaded(this);
-    emit unloaded();
 }
 
 } // namespace vellora

@@ -35,10 +35,6 @@ public:
     // Where the child area is short, the body gives up room it has below its controls.
     void placeOnLoad();
 
-signals:
-    // The window has closed, by any means; it is deleted soon after.
-    void unloaded();
-
 protected:
     CalculatorHost &host() const { return host_; }
     Platform &platform() const;
