@@ -21,10 +21,6 @@ struct MeasuredLabel::Basis {
     int frameWidth = 0;
     int dotsPerInch = 0;
     Qt::TextFormat format = Qt::AutoText;
-    // A label that can take the focus, or whose text can be selected, lays its text out through a
-    // text document, to other sizes than the same text drawn plainly.
-    Qt::FocusPolicy focusPolicy = Qt::NoFocus;
-    int interaction = 0;
     bool hasBuddy = false; // an "&" in the text then marks an access key and takes no room
     const QStyle *style = nullptr;
     bool operator==(const Basis &) const = default;
@@ -68,11 +64,18 @@ private:
     std::unordered_map<Basis, std::shared_ptr<Measures>, BasisHash> table_;
 };
 
-// Labels with size limits are measured by QLabel itself, every time: it does not measure afresh
-// when the limits change, so that what it answers then belongs to no settings that could be
-// shared.
+// Labels measured by QLabel itself, every time: those that lay their text out through a text
+// document (a child QLabel makes for rich, selectable or focusable text), whose sizes are not
+// the plain text's; and those with size limits, which QLabel does not measure afresh when the
+// limits change, so that what it answers then belongs to no settings that could be shared.
 bool MeasuresAlone(const QLabel &label) {
-    return label.minimumSize() != QSize(0, 0) || label.maximumWidth() != QWIDGETSIZE_MAX;
+    if (label.minimumSize() != QSize(0, 0) || label.maximumWidth() != QWIDGETSIZE_MAX)
+        return true;
+    for (const QObject *child : label.children()) {
+        if (child->inherits("QWidgetTextControl"))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -94,8 +97,6 @@ MeasuredLabel::Measures *MeasuredLabel::measures() const {
               frameWidth(),
               logicalDpiY(),
               textFormat(),
-              focusPolicy(),
-              static_cast<int>(textInteractionFlags()),
               buddy() != nullptr,
               style()};
     if (!measuredWith_ || !(now == *measuredWith_)) {
@@ -127,7 +128,6 @@ QSize MeasuredLabel::minimumSizeHint() const {
 }
 
 int MeasuredLabel::heightForWidth(int width) const {
-    ensurePolished();
     Measures *known = measures();
     if (!known)
         return QLabel::heightForWidth(width);

@@ -11,9 +11,10 @@ namespace vellora {
 // of times, and a plain QLabel lays the whole text out again for most answers; that was half the
 // time a calculator window took to open, paid again on every opening for the same texts. Here
 // each answer is kept, shared with every label that measures the same: same text, font,
-// wrapping, alignment, margins, indent, frame, screen resolution, format, focus policy, text
-// interaction, style and access key. Any change to one of those looks the answers up afresh. A
-// label with size limits is measured as a plain QLabel.
+// wrapping, alignment, margins, indent, frame, screen resolution, format, style and access key.
+// Any change to one of those looks the answers up afresh. A label that lays its text out through
+// a text document (rich, selectable or focusable text) or has size limits is measured as a plain
+// QLabel.
 class MeasuredLabel : public QLabel {
     Q_OBJECT
 public:

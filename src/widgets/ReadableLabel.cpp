@@ -1,24 +1,38 @@
 #include "widgets/ReadableLabel.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace vellora {
 
 ReadableLabel::ReadableLabel(const QString &text, QWidget *parent)
     : MeasuredLabel(text, parent) {
+    // The text is in place, as plain text, before the label can take the focus.
     setTextFormat(Qt::PlainText);
-    // Nothing in it to select or follow: mouse events go on to the parent, as on other labels.
-    // (Without any interaction QLabel takes the focus policy away, so that comes after.)
-    setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::TabFocus);
 }
 
 void ReadableLabel::setPlainText(const QString &text) {
+    const Qt::FocusPolicy policy = focusPolicy();
+    setFocusPolicy(Qt::NoFocus); // leaves the focus where it is
     setText(text);
+    setFocusPolicy(policy);
+}
+
+bool ReadableLabel::event(QEvent *event) {
+    // QLabel would build the text document when polished; the frame's polish is all it needs.
+    if (event->type() == QEvent::Polish)
+        return QFrame::event(event);
+    return MeasuredLabel::event(event);
+}
+
+void ReadableLabel::focusInEvent(QFocusEvent *event) {
+    // Likewise when the focus arrives: the focus frame is drawn by paintEvent.
+    QFrame::focusInEvent(event);
 }
 
 void ReadableLabel::paintEvent(QPaintEvent *event) {
-    MeasuredLabel::paintEvent(event);
+    QLabel::paintEvent(event);
     if (!hasFocus())
         return;
     // A dotted frame in the text's own colour: the style's faint focus frame all but vanishes
