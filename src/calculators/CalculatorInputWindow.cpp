@@ -9,10 +9,10 @@
 
 namespace vellora {
 
-CalculatorInputWindow::CalculatorInputWindow(frmMDI &mdi, const QString &title,
+CalculatorInputWindow::CalculatorInputWindow(CalculatorHost &host, const QString &title,
                                              const QList<MenuItemDesign> &ownFileItems,
                                              double widthTwips, double heightTwips)
-    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::InputWindow, ownFileItems), widthTwips,
+    : CalculatorWindow(host, title, MenuDesign(MenuRow::InputWindow, ownFileItems), widthTwips,
                        heightTwips) {
     banner_ = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                               DiscussionBoardBannerCaption(), platform(), body());

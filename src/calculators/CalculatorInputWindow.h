@@ -19,7 +19,7 @@ public slots:
     virtual void cmdCalculate_Click() = 0;
 
 protected:
-    CalculatorInputWindow(frmMDI &mdi, const QString &title,
+    CalculatorInputWindow(CalculatorHost &host, const QString &title,
                           const QList<MenuItemDesign> &ownFileItems, double widthTwips,
                           double heightTwips);
 

@@ -10,10 +10,10 @@
 
 namespace vellora {
 
-CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &title,
+CalculatorResultWindow::CalculatorResultWindow(CalculatorHost &host, const QString &title,
                                                CoBrandSpacing coBrandSpacing, double widthTwips,
                                                double heightTwips)
-    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
+    : CalculatorWindow(host, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::cmdBack_Click);
 

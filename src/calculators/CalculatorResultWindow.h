@@ -15,8 +15,8 @@ namespace vellora {
 class CalculatorResultWindow : public CalculatorWindow {
     Q_OBJECT
 public:
-    CalculatorResultWindow(frmMDI &mdi, const QString &title, CoBrandSpacing coBrandSpacing,
-                           double widthTwips, double heightTwips);
+    CalculatorResultWindow(CalculatorHost &host, const QString &title,
+                           CoBrandSpacing coBrandSpacing, double widthTwips, double heightTwips);
 
 public slots:
     // Back, by the button or the File menu.

@@ -39,17 +39,17 @@ protected:
     }
 };
 
-CalculatorWindow::CalculatorWindow(frmMDI &mdi, const QString &title, const MenuBarDesign &menu,
-                                   double widthTwips, double heightTwips)
+CalculatorWindow::CalculatorWindow(CalculatorHost &host, const QString &title,
+                                   const MenuBarDesign &menu, double widthTwips, double heightTwips)
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , mdi_(mdi) {
+    , host_(host) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title);
-    // The main window's icon, shared rather than read from the image again for every window.
-    setWindowIcon(mdi.windowIcon());
+    // The host's icon, shared rather than read from the image again for every window.
+    setWindowIcon(host.formIcon());
 
-    menu_ = new SharedMenuBar(menu, mdi.platform(), this);
+    menu_ = new SharedMenuBar(menu, host.platform(), this);
     body_ = new Body;
     body_->setFixedWidth(TwipsToPixels(widthTwips));
     body_->setMinimumHeight(TwipsToPixels(heightTwips));
@@ -62,7 +62,7 @@ CalculatorWindow::~CalculatorWindow() {
 }
 
 Platform &CalculatorWindow::platform() const {
-    return mdi_.platform();
+    return host_.platform();
 }
 
 void CalculatorWindow::placeOnLoad() {
@@ -81,7 +81,7 @@ void CalculatorWindow::placeOnLoad() {
     // in the font at hand. On a short child area it gives up the room below its controls, down
     // to what they take at the body's width. The window is not laid out before it is shown, so
     // the body's height is what the window leaves inside its frame.
-    if (QLayout *layout = body_->layout(); layout && height() > mdi_.childAreaRoom()) {
+    if (QLayout *layout = body_->layout(); layout && height() > host_.childAreaRoom()) {
         const QMargins frame = contentsMargins();
         const int chrome = frame.top() + frame.bottom();
         const int designed = height() - chrome;
@@ -89,11 +89,11 @@ void CalculatorWindow::placeOnLoad() {
                                  ? layout->totalHeightForWidth(body_->width())
                                  : layout->totalSizeHint().height();
         const int fitted =
-            std::clamp(mdi_.childAreaRoom() - chrome, std::min(controls, designed), designed);
+            std::clamp(host_.childAreaRoom() - chrome, std::min(controls, designed), designed);
         body_->setMinimumHeight(fitted);
         resize(width(), chrome + fitted);
     }
-    const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
+    const double left = (host_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
 }
 
@@ -120,12 +120,12 @@ void CalculatorWindow::handOverTo(CalculatorWindow *result) {
 }
 
 void CalculatorWindow::showInsteadOfLauncher(CalculatorWindow *window) {
-    mdi_.showForm(window);
-    mdi_.setLauncherPanelVisible(false);
+    host_.showForm(window);
+    host_.setLauncherPanelVisible(false);
 }
 
 void CalculatorWindow::Form_Unload() {
-    mdi_.setLauncherPanelVisible(true);
+    host_.setLauncherPanelVisible(true);
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent *event) {
@@ -134,8 +134,7 @@ void CalculatorWindow::closeEvent(QCloseEvent *event) {
         return;
     unloaded_ = true;
     Form_Unload();
-    mdi_.formUnloaded(this);
-    emit unloaded();
+    host_.formUnloaded(this);
 }
 
 } // namespace vellora

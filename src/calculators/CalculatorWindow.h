@@ -1,16 +1,19 @@
 #pragma once
 
-// What every calculator window has in common: it is a child of frmMDI, has its own row of the
-// shared menu bar (which frmMDI shows in its menu area while the window is the current one), places
+// What every calculator window has in common: it is a child window of its host, the main window,
+// has its own row of the shared menu bar (which the host shows in its menu area while the window
+// is the current one), places
 // itself at the top of the child area centred on the screen, closes when Enter or Escape reaches it
 // unhandled if it has an Exit button (set with setExitButton, both default and cancel button), and
 // gives the launcher panel back when it unloads.
 
 #include "links/SharedMenuBar.h"
-#include "shell/frmMDI.h"
+#include "shell/CalculatorHost.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
+
+#include <concepts>
 
 class QPushButton;
 
@@ -22,7 +25,7 @@ class CalculatorWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     // The body, on which the controls stand, is widthTwips wide and at least heightTwips high.
-    CalculatorWindow(frmMDI &mdi, const QString &title, const MenuBarDesign &menu,
+    CalculatorWindow(CalculatorHost &host, const QString &title, const MenuBarDesign &menu,
                      double widthTwips, double heightTwips);
     ~CalculatorWindow() override;
 
@@ -32,12 +35,8 @@ public:
     // Where the child area is short, the body gives up room it has below its controls.
     void placeOnLoad();
 
-signals:
-    // The window has closed, by any means; it is deleted soon after.
-    void unloaded();
-
 protected:
-    frmMDI &mdi() const { return mdi_; }
+    CalculatorHost &host() const { return host_; }
     Platform &platform() const;
     QWidget *body() const { return body_; }
 
@@ -63,10 +62,20 @@ private:
 
     class Body;
 
-    frmMDI &mdi_;
+    CalculatorHost &host_;
     QPointer<SharedMenuBar> menu_;
     QWidget *body_ = nullptr;
     bool unloaded_ = false;
 };
+
+// The host's open window of that kind, or a new one taken in by the host and placed, not shown.
+template <std::derived_from<CalculatorWindow> Form> Form *LoadForm(CalculatorHost &host) {
+    if (auto *open = qobject_cast<Form *>(host.openForm(Form::staticMetaObject)))
+        return open;
+    auto *created = new Form(host);
+    host.adoptForm(created, created->menu());
+    created->placeOnLoad();
+    return created;
+}
 
 } // namespace vellora

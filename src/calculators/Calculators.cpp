@@ -6,15 +6,10 @@
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
 #include "calculators/whr/frmIdealWaistHipRatioMain.h"
-#include "shell/frmMDI.h"
 
 namespace vellora {
 
 namespace {
-
-template <class Form> QMdiSubWindow *Open(frmMDI &mdi) {
-    return mdi.loadForm<Form>();
-}
 
 template <class Form> CalculatorFormRow InClose(int place, bool resultWindow = false) {
     return {&Form::staticMetaObject, place, resultWindow};
@@ -37,7 +32,7 @@ const CalculatorTable &Calculators() {
          .textTop = 4400,
          .textWidth = 2190,
          .forms = {InClose<frmBodyFrameSizeMain>(0)},
-         .open = Open<frmBodyFrameSizeMain>},
+         .open = LoadForm<frmBodyFrameSizeMain>},
         {.index = 1,
          .captionIndex = 4,
          .caption = QT_TRANSLATE_NOOP("Calculators", "Body Mass Index"),
@@ -49,7 +44,7 @@ const CalculatorTable &Calculators() {
          .textTop = 2880,
          .textWidth = 2250,
          .forms = {InClose<frmBodyMassIndexDisplay>(1, true), InClose<frmBodyMassIndexMain>(2)},
-         .open = Open<frmBodyMassIndexMain>},
+         .open = LoadForm<frmBodyMassIndexMain>},
         {.index = 2,
          .captionIndex = 5,
          .caption = QT_TRANSLATE_NOOP("Calculators", "Ideal Body Weight Calculator"),
@@ -62,7 +57,7 @@ const CalculatorTable &Calculators() {
          .textWidth = 3810,
          .forms = {InClose<frmIdealBodyWeightCalculatorDisplay>(3, true),
                    InClose<frmIdealBodyWeightCalculatorMain>(4)},
-         .open = Open<frmIdealBodyWeightCalculatorMain>},
+         .open = LoadForm<frmIdealBodyWeightCalculatorMain>},
         {.index = 3,
          .captionIndex = 6,
          .caption = QT_TRANSLATE_NOOP("Calculators", "Ideal Waist Hip Ratio"),
@@ -74,7 +69,7 @@ const CalculatorTable &Calculators() {
          .textTop = 5160,
          .textWidth = 2745,
          .forms = {InClose<frmIdealWaistHipRatioMain>(5)},
-         .open = Open<frmIdealWaistHipRatioMain>},
+         .open = LoadForm<frmIdealWaistHipRatioMain>},
     };
     return kCalculators;
 }

@@ -16,10 +16,10 @@
 
 namespace vellora {
 
-StepCalculatorWindow::StepCalculatorWindow(frmMDI &mdi, const QString &title, double widthTwips,
-                                           const QString &inputCaption,
+StepCalculatorWindow::StepCalculatorWindow(CalculatorHost &host, const QString &title,
+                                           double widthTwips, const QString &inputCaption,
                                            const QString &resultCaption)
-    : CalculatorWindow(mdi, title, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
+    : CalculatorWindow(host, title, MenuDesign(MenuRow::StepWindow), widthTwips, 0) {
     QFrame *banner = MakeBannerFrame(QStringLiteral("fraLabel14"), QStringLiteral("Label14"),
                                      VisitHomePageBannerCaption(), platform(), body());
     // The banner names a web address, which may be longer than the window is wide.

@@ -27,7 +27,7 @@ public:
     Step currentStep() const;
 
 protected:
-    StepCalculatorWindow(frmMDI &mdi, const QString &title, double widthTwips,
+    StepCalculatorWindow(CalculatorHost &host, const QString &title, double widthTwips,
                          const QString &inputCaption, const QString &resultCaption);
 
     // Brings the panel of that step to the front, with the focus on that control of it.

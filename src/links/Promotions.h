@@ -23,8 +23,8 @@ QString FullBrandCaption();
 enum class CoBrandSpacing { Tight, FourBlanks };
 QString CoBrandCaption(CoBrandSpacing spacing);
 
-// One-line forum banners: Label61 (Body Mass Index and Ideal Body Weight windows), Label14
-// (Body Frame Size and Waist-Hip Ratio windows) and the main window's banner.
+// The forum banners: Label61 (Body Mass Index and Ideal Body Weight windows), Label14 (Body Frame
+// Size and Waist-Hip Ratio windows, where it wraps) and the main window's banner.
 QString DiscussionBoardBannerCaption();
 QString VisitHomePageBannerCaption();
 QString ForumBannerCaption();
@@ -33,8 +33,8 @@ QString ForumBannerCaption();
 LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, WebLink link,
                             Platform &platform, QWidget *parent);
 
-// A framed, centred one-line banner (Frame2 with Label61 on the calculator windows) that opens
-// the home page.
+// A framed, centred banner (Frame2 with Label61 on the calculator windows) that opens the home
+// page; its label stays on one line unless the window makes it wrap.
 QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, const QString &caption,
                         Platform &platform, QWidget *parent);
 

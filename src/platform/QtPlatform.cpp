@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 #include <QWindow>
@@ -126,122 +127,50 @@ public:
     }
 };
 
-// One line of a settings file as QSettings reads it: the text from its first character that is
-// not a blank to its end, and where its first "=" outside double quotes stands (-1: none).
-struct SettingsLine {
-    QByteArrayView text;
-    qsizetype equals = -1;
-};
-
-// The blanks QSettings skips before a line: space, tab and the line ends.
-bool IsSettingsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+// Whether every line of the content that opens a section, cut at every line end, opens the
+// section and holds nothing else but blanks and a comment. QSettings reads on past a line end that
+// follows a backslash or stands inside double quotes, and would take "[Settings]\\", a line end
+// and "[General]" for the section's header alone.
+bool OpensOnlySection(const QByteArray &content, const QString &section) {
+    const QByteArray header = '[' + section.toUtf8() + ']';
+    const QList<QByteArray> lines = QByteArray(content).replace('\r', '\n').split('\n');
+    return std::all_of(lines.begin(), lines.end(), [&](const QByteArray &line) {
+        const QByteArray text = line.trimmed();
+        const QByteArray rest = text.mid(header.size()).trimmed();
+        return !text.startsWith('[') ||
+               (text.startsWith(header) && (rest.isEmpty() || rest.startsWith(';')));
+    });
 }
 
-// The next line from pos on, split exactly as QSettings splits its files: a line ends at "\n" or
-// "\r" outside double quotes ("\r\n" is a line end and a blank line); a backslash takes the next
-// character into the line, a line end too; a ";" opens a comment to the end of the line where a
-// line starts, and elsewhere outside quotes it ends the line. Nothing else is a blank to QSettings:
-// "\v", "\f" and the Unicode spaces belong to the line they stand in. False at the end of the data.
-bool NextSettingsLine(QByteArrayView data, qsizetype &pos, SettingsLine &line) {
-    const qsizetype size = data.size();
-    qsizetype start = pos;
-    while (start < size && IsSettingsBlank(data[start]))
-        ++start;
-    qsizetype equals = -1;
-    bool quoted = false;
-    qsizetype i = start;
-    while (i < size) {
-        const char c = data[i++];
-        if (c == '=') {
-            if (!quoted && equals < 0)
-                equals = i - 1;
-        } else if (c == '\n' || c == '\r') {
-            if (i == start + 1) {
-                ++start;
-            } else if (!quoted) {
-                --i;
-                break;
-            }
-        } else if (c == '\\') {
-            if (i < size) {
-                const char taken = data[i++];
-                if (i < size &&
-                    ((taken == '\n' && data[i] == '\r') || (taken == '\r' && data[i] == '\n')))
-                    ++i;
-            }
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ';') {
-            if (i == start + 1) {
-                while (i < size && data[i] != '\n' && data[i] != '\r')
-                    ++i;
-                while (i < size && IsSettingsBlank(data[i]))
-                    ++i;
-                start = i;
-            } else if (!quoted) {
-                --i;
-                break;
-            }
-        }
-    }
-    pos = i;
-    line.text = data.sliced(start, i - start);
-    line.equals = equals < 0 ? -1 : equals - start;
-    return i > start;
-}
-
-bool IsSpaceOrTab(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsPlainNameCharacter(char16_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '-' || c == '.';
-}
-
-// Whether the name is written exactly as QSettings writes one: letters, digits, "_", "-" and "."
-// as they are, "/" as "\", any other character up to U+00FF as "%" and two capital hex digits,
-// and beyond as "%U" and four. QSettings reads other spellings too, but writes them back its own
-// way, and not always readably: a name ending in "%2F" comes back ending in "\", which takes the
-// "=" after it into the name.
-bool IsWrittenName(QByteArrayView name) {
-    const auto hexValue = [](char c) {
-        return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
-    };
-    for (qsizetype i = 0; i < name.size();) {
-        const char c = name[i];
-        if (IsPlainNameCharacter(char16_t(c)) || c == '\\') {
-            ++i;
-            continue;
-        }
-        if (c != '%')
-            return false;
-        const bool wide = i + 1 < name.size() && name[i + 1] == 'U';
-        const qsizetype first = i + (wide ? 2 : 1);
-        const qsizetype digits = wide ? 4 : 2;
-        if (first + digits > name.size())
-            return false;
-        char16_t code = 0;
-        for (qsizetype k = first; k < first + digits; ++k) {
-            const int value = hexValue(name[k]);
-            if (value < 0)
-                return false;
-            code = char16_t(code * 16 + value);
-        }
-        if (wide != (code > 0xFF) || code == '/' || IsPlainNameCharacter(code))
-            return false;
-        i = first + digits;
-    }
-    return true;
+// Whether QSettings reads the content without a format error and finds nothing in it but values
+// of the section, each under a name it writes back as it read it (one ending in "/" it would
+// write with a backslash before the "=", which then no longer ends the name). QSettings reads a
+// copy under a name of its own: a file it has read before and that has not changed since, it
+// does not read again, nor report its format errors again. Where no copy can be made, the file
+// counts as foreign: moved aside, it keeps what it held.
+bool QSettingsFindsOnlySection(const QByteArray &content, const QString &section) {
+    // Qt 6.4 reads past a byte order mark, but reports it as a format error.
+    const QByteArrayView text =
+        content.startsWith("\xEF\xBB\xBF") ? QByteArrayView(content).sliced(3) : content;
+    QTemporaryFile copy;
+    if (!copy.open() || copy.write(text.data(), text.size()) != text.size() || !copy.flush())
+        return false;
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    const QStringList keys = settings.allKeys(); // reads every section, reporting what it meets
+    const QString prefix = section + QLatin1Char('/');
+    return settings.status() == QSettings::NoError &&
+           std::all_of(keys.begin(), keys.end(), [&](const QString &key) {
+               return key.startsWith(prefix) && key.size() > prefix.size() &&
+                      !key.endsWith(QLatin1Char('/'));
+           });
 }
 
 // Whether the settings file is something other than this program's own: larger than any it
-// writes, or holding anything but values of its one section, as QSettings writes them, read line
-// by line as QSettings reads them. Such a file is never handed to QSettings, which would take as
-// long as it needs to read a large one (holding up start-up) and would merge its content into the
-// next write: it reads as empty and is moved aside by the next write. A file that cannot be
-// opened is left to QSettings to report.
+// writes, not UTF-8, or holding anything but values of its one section, as QSettings reads it.
+// Such a file is never handed to the program's QSettings, which would take as long as it needs
+// to read a large one (holding up start-up) and would merge its content into the next write: it
+// reads as empty and is moved aside by the next write. A file that cannot be opened is left to
+// QSettings to report.
 bool IsForeignSettingsFile(const QString &application, const QString &section) {
     const QString path = SettingsFilePath(application);
     if (path.isEmpty())
@@ -254,40 +183,9 @@ bool IsForeignSettingsFile(const QString &application, const QString &section) {
         return true;
     QStringDecoder utf8(QStringDecoder::Utf8);
     [[maybe_unused]] const QString text = utf8(content);
-    if (utf8.hasError())
-        return true;
-    QByteArrayView data(content);
-    if (data.startsWith("\xEF\xBB\xBF")) // QSettings passes over a byte order mark
-        data = data.sliced(3);
-
-    // Blanks and comments anywhere; the section's header, with nothing after it but spaces and
-    // tabs; then its values, each a name spelt as QSettings writes it and a value without raw
-    // control characters (QSettings writes them escaped).
-    const QByteArray header = '[' + section.toUtf8() + ']';
-    bool inSection = false;
-    qsizetype pos = 0;
-    SettingsLine line;
-    while (NextSettingsLine(data, pos, line)) {
-        if (line.text.startsWith('[')) {
-            if (!line.text.startsWith(header) ||
-                !std::all_of(line.text.begin() + header.size(), line.text.end(), IsSpaceOrTab))
-                return true;
-            inSection = true;
-            continue;
-        }
-        if (!inSection || line.equals < 0)
-            return true;
-        QByteArrayView name = line.text.first(line.equals);
-        while (!name.isEmpty() && IsSpaceOrTab(name.back()))
-            name.chop(1);
-        if (name.isEmpty() || !IsWrittenName(name))
-            return true;
-        const QByteArrayView value = line.text.sliced(line.equals + 1);
-        if (std::any_of(value.begin(), value.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
-            return true;
-    }
-    return false;
+    // QSettings would read other bytes as replacement characters, and write those back.
+    return utf8.hasError() || !OpensOnlySection(content, section) ||
+           !QSettingsFindsOnlySection(content, section);
 }
 
 // Moves a foreign settings file to the same name with ".bad" added, in place of an earlier one,

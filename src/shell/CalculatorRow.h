@@ -15,7 +15,7 @@ struct QMetaObject;
 
 namespace vellora {
 
-class frmMDI;
+class CalculatorHost;
 
 // One window of a calculator and its place in the close order of CloseCalculatorWindows.
 struct CalculatorFormRow {
@@ -47,7 +47,7 @@ struct CalculatorRow {
     // Its windows.
     QList<CalculatorFormRow> forms;
     // A fresh input window, loaded (not shown) in the main window.
-    std::function<QMdiSubWindow *(frmMDI &)> open;
+    std::function<QMdiSubWindow *(CalculatorHost &)> open;
 };
 
 using CalculatorTable = QList<CalculatorRow>;

@@ -2,18 +2,19 @@
 
 // How the windows meet. frmMDI is the program's one frame and lives from start-up to shut-down.
 // Every calculator window is a child window inside its child area, created on first use and
-// deleted when it closes; frmMDI remembers at most one of each kind (each window class) and hands
-// it out through loadForm<>(). Whatever the reason a calculator window closes, its unload makes
-// the launcher panel picMain visible again and tells frmMDI (formUnloaded); frmMDI itself only
-// ever hides the panel, when it opens a calculator. The menu area shows the menu bar of the
-// current calculator window, or frmMDI's own when none is open, as one menu bar for the whole
-// frame. The launcher buttons, their texts on the launcher panel and the close order all come
-// from the calculators' table that the program hands frmMDI (CalculatorRow), so the shell knows
-// no calculator by name.
+// deleted when it closes; frmMDI remembers at most one of each kind (each window class), and a
+// calculator reaches it only as its CalculatorHost. Whatever the reason a calculator window
+// closes, its unload makes the launcher panel picMain visible again and tells frmMDI
+// (formUnloaded); frmMDI itself only ever hides the panel, when it opens a calculator. The menu
+// area shows the menu bar of the current calculator window, or frmMDI's own when none is open, as
+// one menu bar for the whole frame. The launcher buttons, their texts on the launcher panel and
+// the close order all come from the calculators' table that the program hands frmMDI
+// (CalculatorRow), so the shell knows no calculator by name.
 // Closing frmMDI, by whatever means, runs MDIForm_Unload once: the calculators close, frmMDI goes,
 // and the exit window frmNagScreen2 is shown in its place. Nothing is asked and nothing is saved;
 // the program ends only when the exit window closes (EndProgram).
 
+#include "shell/CalculatorHost.h"
 #include "shell/CalculatorRow.h"
 
 #include <QHash>
@@ -35,52 +36,40 @@ class frmNagScreen2;
 class Platform;
 class SharedMenuBar;
 
-class frmMDI : public QMainWindow {
+class frmMDI : public QMainWindow, public CalculatorHost {
     Q_OBJECT
 public:
     frmMDI(Platform &platform, CalculatorTable calculators);
     ~frmMDI() override;
 
-    Platform &platform() const { return platform_; }
+    // What a calculator window asks of its host.
+    Platform &platform() const override { return platform_; }
+    QIcon formIcon() const override { return windowIcon(); }
+    // The strips' width (maximised, the screen's) once on screen, the screen's before.
+    double layoutWidthTwips() const override;
+    // Once the strips above the child area have given way as far as they go, the bottom strip
+    // still in place; unbounded while the window is not on screen.
+    int childAreaRoom() const override;
+    QMdiSubWindow *openForm(const QMetaObject &kind) const override;
+    void adoptForm(QMdiSubWindow *window, QWidget *menu) override;
+    void showForm(QMdiSubWindow *window) override;
+    void setLauncherPanelVisible(bool visible) override;
+    void formUnloaded(QMdiSubWindow *window) override;
+
     // The whole screen's width, in twips.
     double screenWidthTwips() const;
-    // The height a calculator window may take in the child area once the strips above it have
-    // given way as far as they go, the bottom strip still in place, in pixels; unbounded while
-    // the window is not on screen.
-    int childAreaRoom() const;
-    // The width the strips and the calculator windows are centred on, in twips: the window's
-    // own once it is on screen (maximised, the screen's), the screen's before.
-    double layoutWidthTwips() const;
-
-    // The open window of that kind, or nullptr.
-    QMdiSubWindow *openForm(const QMetaObject &kind) const;
     template <class Form> Form *openForm() const {
         return qobject_cast<Form *>(openForm(Form::staticMetaObject));
     }
-    // The open window of that kind, created (loaded, not shown) if there is none.
-    template <class Form> Form *loadForm() {
-        if (Form *existing = openForm<Form>())
-            return existing;
-        auto *created = new Form(*this);
-        adoptForm(created, created->menu());
-        created->placeOnLoad();
-        return created;
-    }
-    // A calculator window has closed, by whatever means; it is deleted soon after.
-    void formUnloaded(QMdiSubWindow *window);
 
     void OpenCalculator(int index);
     void CloseCalculatorWindows();
-
-    // Shows the window in the child area and makes it the current one.
-    void showForm(QMdiSubWindow *window);
 
     // The exit window once MDIForm_Unload has shown it, until it is gone.
     frmNagScreen2 *exitWindow() const;
 
     QWidget *launcherPanel() const;
     QWidget *currentMenuBar() const;
-    void setLauncherPanelVisible(bool visible);
 
 signals:
     // MDIForm_Unload has run: the calculators are closed and the exit window is up.
@@ -103,8 +92,6 @@ private:
     // The strips give way where the child area is shorter than the calculator window in it.
     void fitChildArea();
     void MDIForm_Unload();
-    // A new window of its kind, with its menu bar for the menu area.
-    void adoptForm(QMdiSubWindow *window, QWidget *menu);
     const CalculatorRow *calculatorOfButton(int index) const;
     void showCurrentMenuBar();
     // The texts on the launcher panel that open a calculator, and which one (-1: none).

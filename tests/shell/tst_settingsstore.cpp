@@ -195,6 +195,8 @@ void SettingsStoreTest::foreignFileIsSetAside_data() {
     QTest::newRow("header continued by a quote")
         << QByteArray("[Settings]\"\n[General]\"\nname=kept\n") << false;
     QTest::newRow("value line without a name") << QByteArray("[Settings]\n=kept\n") << false;
+    // QSettings reports this only the first time it reads the file: the write must see it too.
+    QTest::newRow("line without a value") << QByteArray("[Settings]\nname=kept\nx\n") << false;
     // QSettings would read "a/" and write it back as "a\=x", a line without a value.
     QTest::newRow("name spelt otherwise than QSettings writes it")
         << QByteArray("[Settings]\nname=kept\na%2F=x\n") << false;

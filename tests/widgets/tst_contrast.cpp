@@ -186,7 +186,7 @@ QWidget *ContrastTest::openWindow(const QString &which) {
         result.weight = 70;
         result.bodyMassIndexText = "24.22";
         result.verdict = BmiClass::Normal;
-        auto *display = main->loadForm<frmBodyMassIndexDisplay>();
+        auto *display = LoadForm<frmBodyMassIndexDisplay>(*main);
         display->setResult(result);
         main->showForm(display);
         return display;
@@ -196,7 +196,7 @@ QWidget *ContrastTest::openWindow(const QString &which) {
         return form<frmIdealBodyWeightCalculatorMain>();
     }
     if (which == "IBW result") {
-        auto *display = main->loadForm<frmIdealBodyWeightCalculatorDisplay>();
+        auto *display = LoadForm<frmIdealBodyWeightCalculatorDisplay>(*main);
         display->setResultText(QStringLiteral("62.6 - 69.2 Kilograms"));
         main->showForm(display);
         return display;

@@ -45,7 +45,7 @@ QString VerdictText(BmiClass verdict) {
 
 } // namespace
 
-frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
+frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400,
                              6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
@@ -125,7 +125,7 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
 }
 
 CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
-    return mdi().loadForm<frmBodyMassIndexMain>();
+    return LoadForm<frmBodyMassIndexMain>(host());
 }
 
 } // namespace vellora

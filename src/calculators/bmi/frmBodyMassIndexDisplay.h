@@ -12,7 +12,7 @@ struct BmiResult;
 class frmBodyMassIndexDisplay : public CalculatorResultWindow {
     Q_OBJECT
 public:
-    explicit frmBodyMassIndexDisplay(frmMDI &mdi);
+    explicit frmBodyMassIndexDisplay(CalculatorHost &mdi);
 
     // Fills the four value labels: verdict, height, weight, then the BMI.
     void setResult(const BmiResult &result);

@@ -117,7 +117,7 @@ const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kHeight{
      500},
 };
 
-frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
+frmBodyMassIndexMain::frmBodyMassIndexMain(CalculatorHost &mdi)
     : CalculatorInputWindow(mdi, tr("QV Body Mass Index"), {}, 8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
 
@@ -313,7 +313,7 @@ void frmBodyMassIndexMain::cmdCalculate_Click() {
         return;
     }
 
-    auto *display = mdi().loadForm<frmBodyMassIndexDisplay>();
+    auto *display = LoadForm<frmBodyMassIndexDisplay>(host());
     display->setResult(std::get<BmiResult>(outcome));
     handOverTo(display);
 }

@@ -15,7 +15,7 @@ namespace vellora {
 class frmBodyMassIndexMain : public CalculatorInputWindow {
     Q_OBJECT
 public:
-    explicit frmBodyMassIndexMain(frmMDI &mdi);
+    explicit frmBodyMassIndexMain(CalculatorHost &mdi);
 
 public slots:
     void optKG_Click();

@@ -48,7 +48,7 @@ QString RefusalText(MeasureProblem problem) {
 
 } // namespace
 
-frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
+frmBodyFrameSizeMain::frmBodyFrameSizeMain(CalculatorHost &mdi)
     : StepCalculatorWindow(mdi, tr("QV Body Frame Size"), 9600, QString(), QString()) {
     setObjectName(QStringLiteral("frmBodyFrameSizeMain"));
     QPushButton *calculate = buildInputStep();

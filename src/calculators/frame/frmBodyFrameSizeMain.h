@@ -15,7 +15,7 @@ class ReadableLabel;
 class frmBodyFrameSizeMain : public StepCalculatorWindow {
     Q_OBJECT
 public:
-    explicit frmBodyFrameSizeMain(frmMDI &mdi);
+    explicit frmBodyFrameSizeMain(CalculatorHost &mdi);
 
 public slots:
     void cboSex_Click();

@@ -34,7 +34,7 @@ QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
 
 } // namespace
 
-frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi)
+frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(CalculatorHost &mdi)
     : CalculatorResultWindow(mdi, tr("QV Ideal Body Weight Calculator"), CoBrandSpacing::Tight,
                              8400, 5400) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
@@ -75,7 +75,7 @@ void frmIdealBodyWeightCalculatorDisplay::setResultText(const QString &text) {
 }
 
 CalculatorWindow *frmIdealBodyWeightCalculatorDisplay::loadInputWindow() {
-    return mdi().loadForm<frmIdealBodyWeightCalculatorMain>();
+    return LoadForm<frmIdealBodyWeightCalculatorMain>(host());
 }
 
 } // namespace vellora

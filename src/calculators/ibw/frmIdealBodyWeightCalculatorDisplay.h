@@ -13,7 +13,7 @@ class ReadableLabel;
 class frmIdealBodyWeightCalculatorDisplay : public CalculatorResultWindow {
     Q_OBJECT
 public:
-    explicit frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi);
+    explicit frmIdealBodyWeightCalculatorDisplay(CalculatorHost &mdi);
 
     // Writes lblResult: "63 Pounds To 77 Pounds".
     void setResultText(const QString &text);

@@ -39,7 +39,7 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const QStr
 
 } // namespace
 
-frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
+frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(CalculatorHost &mdi)
     : CalculatorInputWindow(
           mdi, tr("QV Ideal Body Weight Calculator"),
           {{QStringLiteral("mnuGetIdealBodyWeight"), tr("Get My &Ideal Body Weight")}}, 8400,
@@ -99,7 +99,7 @@ void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
                    : tr("%1 Pounds To %2 Pounds").arg(low, high);
     }
 
-    auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
+    auto *display = LoadForm<frmIdealBodyWeightCalculatorDisplay>(host());
     display->setResultText(text);
     handOverTo(display);
 }

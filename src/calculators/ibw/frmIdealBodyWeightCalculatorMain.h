@@ -13,7 +13,7 @@ namespace vellora {
 class frmIdealBodyWeightCalculatorMain : public CalculatorInputWindow {
     Q_OBJECT
 public:
-    explicit frmIdealBodyWeightCalculatorMain(frmMDI &mdi);
+    explicit frmIdealBodyWeightCalculatorMain(CalculatorHost &mdi);
 
 public slots:
     // The calculation, by the button or the File menu.

@@ -61,7 +61,7 @@ QString RefusalText(const WaistHipRefusal &refusal) {
 
 } // namespace
 
-frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
+frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(CalculatorHost &mdi)
     : StepCalculatorWindow(mdi, tr("QV Ideal Waist Hip Ratio"), 9600, tr("Personal Information"),
                            tr("Ideal Waist Hip Ratio")) {
     setObjectName(QStringLiteral("frmIdealWaistHipRatioMain"));

@@ -15,7 +15,7 @@ class ReadableLabel;
 class frmIdealWaistHipRatioMain : public StepCalculatorWindow {
     Q_OBJECT
 public:
-    explicit frmIdealWaistHipRatioMain(frmMDI &mdi);
+    explicit frmIdealWaistHipRatioMain(CalculatorHost &mdi);
 
 public slots:
     void cmdCalculate_Click();
