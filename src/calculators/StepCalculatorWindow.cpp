@@ -6,7 +6,6 @@
 #include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/MeasuredLabel.h"
-#include "widgets/ReadableLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -84,10 +83,6 @@ QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
     caption->setBuddy(list);
     NameList(list, holds);
     return list;
-}
-
-ReadableLabel *StepCalculatorWindow::makeResultLabel(const QString &text, QWidget *parent) {
-    return MakeResultLabel(text, parent);
 }
 
 void StepCalculatorWindow::setInputTabOrder(const QList<QWidget *> &stops) {

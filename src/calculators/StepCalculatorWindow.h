@@ -10,7 +10,6 @@ class QStackedWidget;
 
 namespace vellora {
 
-class ReadableLabel;
 
 // A calculator that lives in one window: an input step and a result step, the panels fraStep_0
 // and fraStep_1, of one size in one place, one of them in front. Around them stand the forum
@@ -40,8 +39,6 @@ protected:
     // A fixed list with its caption label as buddy, named after what it holds.
     QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
                         QWidget *parent);
-    // lblResult: the verdict, large and centred, read by screen readers with its heading.
-    ReadableLabel *makeResultLabel(const QString &text, QWidget *parent);
     // Once both panels are built: Tab goes through these controls of the input step in this
     // order, and reaches the promotional labels below the panels last.
     void setInputTabOrder(const QList<QWidget *> &stops);

@@ -4,6 +4,7 @@
 #include "calculators/frame/BodyFrame.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/ReadableLabel.h"
 
 #include <QComboBox>
@@ -126,7 +127,7 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
 
 void frmBodyFrameSizeMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
-    lblResult_ = makeResultLabel(tr("Body Frame Size"), result);
+    lblResult_ = MakeResultLabel(tr("Body Frame Size"), result);
     QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmBodyFrameSizeMain::cmdBack_Click);
     auto *resultLayout = new QVBoxLayout(result);

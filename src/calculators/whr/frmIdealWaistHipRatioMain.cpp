@@ -4,6 +4,7 @@
 #include "calculators/whr/WaistHipRatio.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
+#include "widgets/Labels.h"
 #include "widgets/ReadableLabel.h"
 
 #include <QComboBox>
@@ -129,7 +130,7 @@ void frmIdealWaistHipRatioMain::buildResultStep() {
     QLabel *thanks = makeLabel(6, tr("Thanks for using QV Ideal Waist Hip Ratio (WHR) Calculator."),
                                result, LabelKind::Caption);
     thanks->setAlignment(Qt::AlignCenter);
-    lblResult_ = makeResultLabel(tr("WHR"), result);
+    lblResult_ = MakeResultLabel(tr("WHR"), result);
     QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmIdealWaistHipRatioMain::cmdBack_Click);
 
