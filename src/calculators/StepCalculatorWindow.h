@@ -10,7 +10,6 @@ class QStackedWidget;
 
 namespace vellora {
 
-
 // A calculator that lives in one window: an input step and a result step, the panels fraStep_0
 // and fraStep_1, of one size in one place, one of them in front. Around them stand the forum
 // banner Label14 above and the co-branding and fully-branded labels below; the menu row is the
