@@ -24,6 +24,8 @@ clang_version() {
 }
 
 packages=(cmake make g++ qt6-base-dev libgl-dev libxkbcommon-dev fonts-dejavu-core fonts-dejavu-extra)
+# The program's catalogues: lrelease builds them, lupdate brings them up to date with the sources.
+packages+=(qt6-l10n-tools qt6-tools-dev)
 # Qt's own texts (message box buttons, the text boxes' menu) in the user's language.
 packages+=(qt6-translations-l10n)
 if [[ "${1:-run}" == test ]]; then

@@ -23,7 +23,10 @@ apt_get() {
 }
 
 # ---- Debian packages ----------------------------------------------------------------------------
+# The build machine's Qt makes the program's catalogues (lrelease, in qt6-l10n-tools) and gives
+# the installer Qt's own, which are the same on every platform (qt6-translations-l10n).
 packages=(cmake ninja-build ccache dpkg-dev qt6-base-dev qt6-base-dev-tools
+    qt6-l10n-tools qt6-translations-l10n
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 nsis
     wine wine64 xvfb xauth xdotool x11-utils openbox dbus-x11 wmctrl xclip
     fonts-dejavu-core fonts-dejavu-extra
@@ -41,10 +44,13 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     apt_get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine takes the Windows user's regional settings from the host's: United States ones here.
-if ! locale -a 2>/dev/null | grep -qix 'en_US.utf-\?8'; then
-    "${sudo[@]}" localedef -i en_US -c -f UTF-8 en_US.UTF-8
-fi
+# Wine takes the Windows user's regional settings and display language from the host's locale:
+# United States ones here, German ones for the check of the program in German.
+for locale_name in en_US de_DE; do
+    if ! locale -a 2>/dev/null | grep -qix "$locale_name.utf-\?8"; then
+        "${sudo[@]}" localedef -i "$locale_name" -c -f UTF-8 "$locale_name.UTF-8"
+    fi
+done
 
 # ---- The static Qt ------------------------------------------------------------------------------
 if [[ -n ${VELLORA_CACHE:-} ]]; then
@@ -237,14 +243,22 @@ check "the installer runs silently" timeout 120 wine "$setup" /S
 check "the program is installed for all users" test -f "$program_files/vellora.exe"
 check "the Start menu has its entry" test -f "$start_menu/Vellora.lnk"
 check "the uninstaller is installed" test -f "$program_files/Uninstall.exe"
+qt_catalogues_installed() {
+    local language
+    for language in de fr es pt_BR; do
+        test -f "$program_files/translations/qtbase_$language.qm" || return 1
+    done
+}
+check "Qt's own catalogues (de, fr, es, pt_BR) are installed in its translations folder" \
+    qt_catalogues_installed
 listed() { timeout 30 wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1; }
 check "the program is listed among installed programs" listed
 
-# Starts the installed program, its pid in $started: the wine command's, which is the Windows
-# program's own, as its windows name it. It is this shell's child, so that this shell reaps it
-# when it ends; whatever still runs at the end is killed.
+# Starts the installed program, with any environment variables given, its pid in $started: the
+# wine command's, which is the Windows program's own, as its windows name it. It is this shell's
+# child, so that this shell reaps it when it ends; whatever still runs at the end is killed.
 start() {
-    wine "$installed" >/dev/null 2>&1 &
+    env "$@" wine "$installed" >/dev/null 2>&1 &
     started=$!
     session_pids+=("$started")
 }
@@ -254,6 +268,13 @@ focus() {
     xdotool windowfocus --sync "$1" >/dev/null 2>&1
 }
 above() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+# A Qt message box's text as Ctrl+C copies it: title, message and buttons, each between lines.
+copied_text() {
+    focus "$1"
+    xdotool key --clearmodifiers ctrl+c
+    sleep 1
+    timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r'
+}
 # The settings store's shift, for ASCII text.
 scramble() { printf %s "$1" | tr '\000-\374' '\003-\377'; }
 stored_value() { # value name
@@ -276,10 +297,7 @@ box=$(windows_of "$second" 'Vellora' 60 | head -n 1)
 check "a second copy shows a message box" test -n "$box"
 check "a second copy shows no main window" lacks_window "$second" 'Vellora v1.20'
 if [[ -n $box ]]; then
-    focus "$box"
-    xdotool key --clearmodifiers ctrl+c
-    sleep 1
-    message=$(timeout 5 xclip -o -selection clipboard 2>/dev/null | tr -d '\r')
+    message=$(copied_text "$box")
     check "the second copy says \"Application is already running\"" \
         grep -qx 'Application is already running' <<<"$message"
     xdotool key --clearmodifiers Return
@@ -338,6 +356,29 @@ check "the answer stores today's date" \
 # hang there).
 timeout 60 wine wineboot --end-session >/dev/null 2>&1
 check "the end of the session ends the program" ended "$third" 30
+
+# In German: Wine takes the Windows user's regional settings and display language from the
+# host's locale. The update question (the stored date with day and month in two digits, which
+# either German short date, d.M.yyyy as in Wine or dd.MM.yyyy, reads) then has the program's
+# German text and Qt's German Yes and No.
+old_day=$(date -d '15 days ago' +%d.%m.%Y)
+timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
+    >/dev/null 2>&1
+start LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+german=$started
+question=$(windows_of "$german" 'Vellora' 90 | head -n 1)
+message=
+[[ -n $question ]] && message=$(copied_text "$question")
+in_german() {
+    grep -qx 'Möglicherweise ist ein Update für dieses Programm verfügbar.' <<<"$message" &&
+        grep -qE '^&Ja +&Nein +$' <<<"$message"
+}
+check "under a German locale the update question is in German, with Qt's \"&Ja\" and \"&Nein\"" \
+    in_german
+[[ -n $question ]] && xdotool key --clearmodifiers alt+n
+windows_of "$german" 'Vellora v1.20' 60 >/dev/null
+timeout 60 wine wineboot --end-session >/dev/null 2>&1
+ended "$german" 30
 
 # The uninstaller, like NSIS's, finishes from a copy of itself: wait for it.
 gone() {

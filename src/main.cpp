@@ -1,7 +1,7 @@
 #include "calculators/Calculators.h"
 #include "platform/QtPlatform.h"
 #include "shell/CommandLine.h"
-#include "shell/QtTranslations.h"
+#include "shell/Language.h"
 #include "shell/Startup.h"
 #include "shell/frmMDI.h"
 
@@ -14,15 +14,20 @@ int main(int argc, char *argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const vellora::CommandLineAnswer answer = vellora::ReadCommandLine(arguments);
+    vellora::CommandLineAnswer answer = vellora::ReadCommandLine(arguments);
     if (!answer.carryOn) {
+        // Read again for the answer's words in the user's language, which needs an application
+        // object but no display.
+        QCoreApplication words(argc, argv);
+        vellora::FollowUserLanguage(&words);
+        answer = vellora::ReadCommandLine(arguments);
         std::fputs(answer.output.toLocal8Bit().constData(), stdout);
         std::fputs(answer.errorOutput.toLocal8Bit().constData(), stderr);
         return answer.exitCode;
     }
 
     QApplication app(argc, argv);
-    vellora::FollowUserLanguageInQtTexts(&app);
+    vellora::FollowUserLanguage(&app);
     // Ties the windows to the installed desktop entry, for its name and icon in the desktop.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvantix.vellora"));
     // The program ends through EndProgram only, once the exit sequence has run.

@@ -1,6 +1,7 @@
 ; The Windows installer: for every user of the machine, with a Start-menu entry and an entry in
 ; the system's list of installed programs that runs the uninstaller. /S installs silently.
-; makensis -DVERSION=… -DPROGRAM=<vellora.exe> -DICON=<vellora.ico> -DOUTFILE=<setup.exe>
+; makensis -DVERSION=… -DPROGRAM=<vellora.exe> -DQTBASE_DE=<qtbase_de.qm> -DQTBASE_FR=…
+;          -DQTBASE_ES=… -DQTBASE_PT_BR=… -DICON=<vellora.ico> -DOUTFILE=<setup.exe>
 ; A 64-bit installer for the 64-bit program (and for Wine without its 32-bit half).
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -40,6 +41,14 @@ FunctionEnd
 Section "Vellora"
     SetOutPath "$INSTDIR"
     File "/oname=vellora.exe" "${PROGRAM}"
+    ; Qt's own catalogues for the program's languages, in the folder the program looks in.
+    SetOutPath "$INSTDIR\translations"
+    File "/oname=qtbase_de.qm" "${QTBASE_DE}"
+    File "/oname=qtbase_fr.qm" "${QTBASE_FR}"
+    File "/oname=qtbase_es.qm" "${QTBASE_ES}"
+    File "/oname=qtbase_pt_BR.qm" "${QTBASE_PT_BR}"
+    ; The Start-menu entry starts in the program's folder.
+    SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortcut "$SMPROGRAMS\Vellora.lnk" "$INSTDIR\vellora.exe" "" "$INSTDIR\vellora.exe" 0 \
         SW_SHOWNORMAL "" "Four personal-health calculators in one window"
@@ -66,6 +75,11 @@ FunctionEnd
 Section "Uninstall"
     Delete "$SMPROGRAMS\Vellora.lnk"
     Delete "$INSTDIR\vellora.exe"
+    Delete "$INSTDIR\translations\qtbase_de.qm"
+    Delete "$INSTDIR\translations\qtbase_fr.qm"
+    Delete "$INSTDIR\translations\qtbase_es.qm"
+    Delete "$INSTDIR\translations\qtbase_pt_BR.qm"
+    RMDir "$INSTDIR\translations"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -28,7 +28,7 @@ QLabel *CalculatorInputWindow::makeIntroduction(const QString &name, const QStri
 
 void CalculatorInputWindow::layOut(const QList<QWidget *> &controls,
                                    const QString &calculateCaption, CoBrandSpacing coBrandSpacing) {
-    QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), body());
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), body());
     setExitButton(exit);
     connect(exit, &QPushButton::clicked, this, &CalculatorInputWindow::cmdExit_Click);
     QPushButton *calculate = addButton(QStringLiteral("cmdCalculate"), calculateCaption, body());

@@ -22,10 +22,10 @@ CalculatorResultWindow::CalculatorResultWindow(frmMDI &mdi, const QString &title
     foot_->setFrameShape(QFrame::StyledPanel);
     auto *promotions = new QVBoxLayout;
     AddBrandingLabels(promotions, coBrandSpacing, platform(), foot_);
-    QPushButton *exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("&Exit"), foot_);
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), foot_);
     setExitButton(exit);
     connect(exit, &QPushButton::clicked, this, &CalculatorResultWindow::cmdExit_Click);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), foot_);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), foot_);
     connect(back, &QPushButton::clicked, this, &CalculatorResultWindow::cmdBack_Click);
     auto *footLayout = new QHBoxLayout(foot_);
     footLayout->addLayout(promotions, 1);

@@ -67,6 +67,16 @@ Platform &CalculatorWindow::platform() const {
 
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
+    // A size hint does not know how high wrapped texts get at the body's width: where longer
+    // texts (in another language) need more than the hint gave, the body takes what they need.
+    if (QLayout *layout = body_->layout(); layout && layout->hasHeightForWidth()) {
+        const QMargins frame = contentsMargins();
+        const int needed = layout->totalHeightForWidth(body_->width());
+        if (needed > height() - frame.top() - frame.bottom()) {
+            body_->setMinimumHeight(needed);
+            adjustSize();
+        }
+    }
     // The body is as high as designed or, where its controls lay it out, as their texts make it
     // in the font at hand. On a short child area it gives up the room below its controls, down
     // to what they take at the body's width. The window is not laid out before it is shown, so
@@ -85,6 +95,10 @@ void CalculatorWindow::placeOnLoad() {
     }
     const double left = (mdi_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
+}
+
+QStringList CalculatorWindow::sexItems() {
+    return {tr("Male"), tr("Female")};
 }
 
 QPushButton *CalculatorWindow::addButton(const QString &name, const QString &caption,

@@ -45,6 +45,8 @@ protected:
     QPushButton *addButton(const QString &name, const QString &caption, QWidget *parent);
     // The button that Enter and Escape press when no control takes them.
     void setExitButton(QPushButton *button);
+    // The items of a sex list, Male first: the list position gives the sex.
+    static QStringList sexItems();
 
     // An input window's calculation ends here: this window hides, keeping everything picked in
     // it for Back, and the result window takes its place; the launcher panel stays hidden.

@@ -46,7 +46,7 @@ bool NumberBox::refuses(const QKeyEvent &event) const {
 void NumberBox::keyPressEvent(QKeyEvent *event) {
     if (refuses(*event)) {
         event->accept(); // discarded: it goes neither into the box nor up to the window
-        refuse(QStringLiteral("You can enter only number"));
+        refuse(tr("You can enter only number"));
         return;
     }
     QLineEdit::keyPressEvent(event);

@@ -4,38 +4,60 @@
 #include "widgets/LinkLabel.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QFrame>
 
 namespace vellora {
 
+namespace {
+
+QString Translated(const char *text) {
+    return QCoreApplication::translate("Promotions", text);
+}
+
+} // namespace
+
 QString FullBrandCaption() {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. "
-                          "Click here for more details.");
+    return Translated(QT_TRANSLATE_NOOP(
+        "Promotions", "Home Business Opportunity. Start your own Internet business and make money "
+                      "online. Get this software fully branded for your website. Click here for "
+                      "more details."));
 }
 
 QString CoBrandCaption(CoBrandSpacing spacing) {
+    // The caption as designed, with its access-key marks left out: "&&" shows as "&".
     return WithoutAccessKeys(
-               QStringLiteral("Co-brand this software for your site.  Increase loyalty and "
-                              "traffic to your site. Put your site's name &&  link here.")) +
-           QStringLiteral(" See \"Help\" for details.") +
-           (spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")) +
-           QStringLiteral("Click Here for more info on co-branding.");
+        Translated(
+            QT_TRANSLATE_NOOP(
+                "Promotions",
+                "Co-brand this software for your site.  Increase loyalty and traffic to your "
+                "site. Put your site's name &&  link here. See \"Help\" for details.%1Click "
+                "Here for more info on co-branding."))
+            .arg(spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")));
 }
 
 QString DiscussionBoardBannerCaption() {
-    return QStringLiteral("Talk health and fitness with others on the Orvantix discussion "
-                          "board at " VELLORA_MAIN_HOST);
+    return Translated(
+               QT_TRANSLATE_NOOP(
+                   "Promotions",
+                   "Talk health and fitness with others on the Orvantix discussion board at %1"))
+        .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 
 QString VisitHomePageBannerCaption() {
-    return QStringLiteral("Join the Orvantix discussion board for health and fitness. Click "
-                          "here to visit " VELLORA_MAIN_HOST);
+    return Translated(
+               QT_TRANSLATE_NOOP(
+                   "Promotions",
+                   "Join the Orvantix discussion board for health and fitness. Click here to "
+                   "visit %1"))
+        .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 
 QString ForumBannerCaption() {
-    return QStringLiteral(
-        "Ask your health questions in the Orvantix online forum: visit " VELLORA_MAIN_HOST);
+    return Translated(QT_TRANSLATE_NOOP(
+                          "Promotions",
+                          "Ask your health questions in the Orvantix online forum: visit %1"))
+        .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 
 LinkLabel *MakeWebLinkLabel(const QString &objectName, const QString &caption, WebLink link,
@@ -55,6 +77,11 @@ QFrame *MakeBannerFrame(const QString &frameName, const QString &labelName, cons
     LinkLabel *label = MakeWebLinkLabel(labelName, caption, WebLink::HomePage, platform, frame);
     label->setFont(VerdanaFont(8.25, true, true));
     label->setAlignment(Qt::AlignCenter);
+    // A caption longer than the window is wide (in some languages) wraps rather than being cut;
+    // the room is the parent's width less the frame's and the layouts' margins.
+    constexpr int kMargins = 40;
+    if (label->sizeHint().width() > parent->width() - kMargins)
+        label->setWordWrap(true);
     (new QVBoxLayout(frame))->addWidget(label);
     return frame;
 }

@@ -34,14 +34,18 @@ struct MenuRowDesign {
 // The result windows use the access key C for the update entry, every other window U. The main
 // window's Make Money entry is switched off in its design.
 constexpr MenuRowDesign kMenuRows[] = {
-    {MenuRow::MainWindow, nullptr, nullptr, "mnuSep1", "mnuSep2", "Check for Software &Update",
-     "mkmoney", false},
-    {MenuRow::InputWindow, nullptr, nullptr, "mnuHelp1", "mnuHelp2", "Check for Software &Update",
+    {MenuRow::MainWindow, nullptr, nullptr, "mnuSep1", "mnuSep2",
+     QT_TRANSLATE_NOOP("vellora::SharedMenuBar", "Check for Software &Update"), "mkmoney", false},
+    {MenuRow::InputWindow, nullptr, nullptr, "mnuHelp1", "mnuHelp2",
+     QT_TRANSLATE_NOOP("vellora::SharedMenuBar", "Check for Software &Update"),
      "mnuMakeMoneyOnline", true},
-    {MenuRow::ResultWindow, "mnuFileBack", "&Back", "mnuFileSep1", "mnuFileSep2",
-     "&Check for Software Update", "mnuMakeMoneyOnline", true},
-    {MenuRow::StepWindow, nullptr, nullptr, "mnuSep1", "mnuSep2", "Check for Software &Update",
-     "mnuMakeMoney", true},
+    {MenuRow::ResultWindow, "mnuFileBack", QT_TRANSLATE_NOOP("vellora::SharedMenuBar", "&Back"),
+     "mnuFileSep1", "mnuFileSep2",
+     QT_TRANSLATE_NOOP("vellora::SharedMenuBar", "&Check for Software Update"),
+     "mnuMakeMoneyOnline", true},
+    {MenuRow::StepWindow, nullptr, nullptr, "mnuSep1", "mnuSep2",
+     QT_TRANSLATE_NOOP("vellora::SharedMenuBar", "Check for Software &Update"), "mnuMakeMoney",
+     true},
 };
 
 } // namespace
@@ -53,12 +57,12 @@ MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems)
     MenuBarDesign menu;
     menu.fileItems = ownFileItems;
     if (design.fileItemName)
-        menu.fileItems.append({QString::fromLatin1(design.fileItemName),
-                               QString::fromLatin1(design.fileItemCaption)});
-    menu.fileItems.append({QStringLiteral("mnuExit"), QStringLiteral("E&xit")});
+        menu.fileItems.append(
+            {QString::fromLatin1(design.fileItemName), SharedMenuBar::tr(design.fileItemCaption)});
+    menu.fileItems.append({QStringLiteral("mnuExit"), SharedMenuBar::tr("E&xit")});
     menu.firstSeparator = QString::fromLatin1(design.firstSeparator);
     menu.secondSeparator = QString::fromLatin1(design.secondSeparator);
-    menu.updateCaption = QString::fromLatin1(design.updateCaption);
+    menu.updateCaption = SharedMenuBar::tr(design.updateCaption);
     menu.makeMoneyName = QString::fromLatin1(design.makeMoneyName);
     menu.makeMoneyEnabled = design.makeMoneyEnabled;
     return menu;
@@ -69,26 +73,26 @@ SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QW
     , platform_(platform) {
     setObjectName(QStringLiteral("menuBar"));
 
-    QMenu *file = addMenu(QStringLiteral("&File"));
+    QMenu *file = addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     for (const MenuItemDesign &item : design.fileItems)
         AddNamed(file, item.name, item.caption);
     connect(fileItem(QStringLiteral("mnuExit")), &QAction::triggered, owner, &QWidget::close);
 
-    QMenu *help = addMenu(QStringLiteral("&Help"));
+    QMenu *help = addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *online = AddNamed(help, QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"));
-    QAction *visit = AddNamed(help, QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"));
+    QAction *online = AddNamed(help, QStringLiteral("mnuOnline"), tr("&Online Help"));
+    QAction *visit = AddNamed(help, QStringLiteral("mnuVisit"), tr("&Visit Us Online"));
     help->addSeparator()->setObjectName(design.firstSeparator);
     QAction *update = AddNamed(help, QStringLiteral("mnuUpdate"), design.updateCaption);
     help->addSeparator()->setObjectName(design.secondSeparator);
-    connect(AddNamed(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Software")),
-            &QAction::triggered, this, [this, owner] { ShowAbout(platform_, owner); });
+    connect(AddNamed(help, QStringLiteral("mnuAbout"), tr("&About Software")), &QAction::triggered,
+            this, [this, owner] { ShowAbout(platform_, owner); });
 
     // These two act on the bar itself, with no drop-down.
-    QAction *donate = addAction(QStringLiteral("&Donate"));
+    QAction *donate = addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QAction *makeMoney = addAction(QStringLiteral("Make Money &Online"));
+    QAction *makeMoney = addAction(tr("Make Money &Online"));
     makeMoney->setObjectName(design.makeMoneyName);
     makeMoney->setEnabled(design.makeMoneyEnabled);
 

@@ -3,6 +3,8 @@
 #include "links/WebLink.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
+
 namespace vellora {
 
 namespace {
@@ -152,11 +154,12 @@ void UpdateReminder(Platform &platform, const SettingAccess &settings) {
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 
-    const MessageAnswer answer =
-        platform.showMessage(nullptr,
-                             QStringLiteral("There maybe an update to this software available\n"
-                                            "Do you want to check for an update?"),
-                             MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer = platform.showMessage(
+        nullptr,
+        QCoreApplication::translate("UpdateReminder",
+                                    "There maybe an update to this software "
+                                    "available\nDo you want to check for an update?"),
+        MessageIcon::Information, MessageButtons::YesNo);
     settings.write(kLastActedName, DateText(platform, today));
     if (answer == MessageAnswer::Yes)
         OpenWebLink(platform, WebLink::Download);

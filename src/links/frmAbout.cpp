@@ -36,10 +36,9 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 
     QLabel *description = MakeLabel<QLabel>(
         QStringLiteral("Label1"),
-        QStringLiteral("Vellora consists of Body Mass Index, Ideal Body Weight Calculator, Body "
-                       "Frame Size & Ideal Waist-Hip Ratio calculators. These tools are "
-                       "indicative of standards that need to be maintained for a healthy "
-                       "loving."),
+        tr("Vellora consists of Body Mass Index, Ideal Body Weight Calculator, Body Frame Size & "
+           "Ideal Waist-Hip Ratio calculators. These tools are indicative of standards that need "
+           "to be maintained for a healthy loving."),
         VerdanaFont(8.25, false), this);
 
     auto *line = new QFrame(this);
@@ -49,22 +48,22 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
 
     QLabel *offer = MakeLabel<QLabel>(
         QStringLiteral("Label3"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website. "),
+        tr("Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website. "),
         VerdanaFont(8.25, false), this);
 
     // Named lblCoBrand, it offers the fully-branded edition that Label3 describes.
-    LinkLabel *fullyBranded = MakeWebLinkLabel(QStringLiteral("lblCoBrand"),
-                                               QStringLiteral("Click here for more details."),
-                                               WebLink::FullyBranded, platform, this);
+    LinkLabel *fullyBranded =
+        MakeWebLinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details."),
+                         WebLink::FullyBranded, platform, this);
     fullyBranded->setFont(VerdanaFont(8.25, true, true));
 
-    LinkLabel *homePage = MakeWebLinkLabel(
-        QStringLiteral("lblHomePage"), QStringLiteral("Click here to visit ") + MainSiteAddress(),
-        WebLink::HomePage, platform, this);
+    LinkLabel *homePage = MakeWebLinkLabel(QStringLiteral("lblHomePage"),
+                                           tr("Click here to visit %1").arg(MainSiteAddress()),
+                                           WebLink::HomePage, platform, this);
     homePage->setFont(VerdanaFont(8.25, true, true));
 
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto *ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     ok->setAutoDefault(true);

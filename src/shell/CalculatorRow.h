@@ -31,7 +31,8 @@ struct CalculatorRow {
     int index;
     // Its text on the launcher panel, lblCaption_<captionIndex>.
     int captionIndex;
-    // The caption of both its button and its text.
+    // The caption of both its button and its text, in English: the source of its translation
+    // (in the context "Calculators").
     const char *caption;
     // The button's and its icon's left edges inside picButtonContainer, in twips; the icon's
     // picture name and image.

@@ -3,6 +3,7 @@
 #include "platform/Program.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vellora {
@@ -32,20 +33,28 @@ const char *const kQtOptionsWithValue[] = {"platform",
 const char *const kQtFlags[] = {"reverse", "widgetcount", "testability",
                                 "sync",    "nograb",      "dograb"};
 
+// In the user's language where an application object has its translations installed.
+QString Translated(const char *text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 } // namespace
 
 CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Four personal-health calculators in one window: Body Mass Index, Ideal\n"
-                       "Body Weight, Body Frame Size and Ideal Waist Hip Ratio.\n\n"
-                       "Qt's own options, such as -platform, -style and -display, are taken too."));
+    parser.setApplicationDescription(Translated(QT_TRANSLATE_NOOP(
+        "CommandLine",
+        "Four personal-health calculators in one window: Body Mass Index, Ideal\n"
+        "Body Weight, Body Frame Size and Ideal Waist Hip Ratio.\n\n"
+        "Qt's own options, such as -platform, -style and -display, are taken too.")));
     // Qt spells its own options with one dash: "-style fusion".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays help on commandline options."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Displays version information."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "Displays help on commandline options.")));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Translated(QT_TRANSLATE_NOOP("CommandLine", "Displays version information.")));
     parser.addOption(help);
     parser.addOption(version);
     for (const char *name : kQtOptionsWithValue) {
@@ -65,21 +74,30 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
     const auto refuse = [&answer, &program](const QString &complaint) {
         answer.carryOn = false;
         answer.exitCode = 1;
-        answer.errorOutput = QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                                 .arg(program, complaint);
+        answer.errorOutput =
+            Translated(
+                QT_TRANSLATE_NOOP("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n"))
+                .arg(program, complaint);
     };
     if (!parser.parse(arguments)) {
         refuse(parser.errorText());
     } else if (parser.isSet(help)) {
         answer.carryOn = false;
-        // Without an application object the parser cannot know the program's name.
-        answer.output = parser.helpText().replace(QStringLiteral("<executable_name>"), program);
+        // The parser names the program by its whole path, or without an application object
+        // by a stand-in; the usage line names it by its file name.
+        const QString named = QCoreApplication::instance() != nullptr
+                                  ? QCoreApplication::arguments().constFirst()
+                                  : QStringLiteral("<executable_name>");
+        answer.output = parser.helpText();
+        const qsizetype at = answer.output.indexOf(named);
+        if (at >= 0)
+            answer.output.replace(at, named.size(), program);
     } else if (parser.isSet(version)) {
         answer.carryOn = false;
         answer.output = kProgramTitle + QLatin1Char(' ') + kProgramVersion + QLatin1Char('\n');
     } else if (!parser.positionalArguments().isEmpty()) {
-        refuse(
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+                   .arg(parser.positionalArguments().first()));
     }
     return answer;
 }

@@ -2,29 +2,41 @@
 
 #include "links/WebLink.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace vellora {
 
-const ReferralFieldDesign &DesignOf(ReferralField field) {
-    static const ReferralFieldDesign kDesigns[kReferralFieldCount] = {
-        {QStringLiteral("txtName"), QStringLiteral("Your Name"),
-         QStringLiteral("Please Enter Your Name"), QStringLiteral("Your name"),
-         kReferralNameLength},
-        {QStringLiteral("txtEmail"), QStringLiteral("Your Email Address"),
-         QStringLiteral("Please Enter Your Email"), QStringLiteral("Your e-mail address"),
-         kReferralEmailLength},
-        {QStringLiteral("txtMessage"), QStringLiteral("Your Message"),
-         QStringLiteral("Please Enter Your Message"), QStringLiteral("Your message"),
-         kReferralMessageLength},
-        {QStringLiteral("txtFriendName"), QStringLiteral("Friend's Name"),
-         QStringLiteral("Please Enter Your Friend's Name"), QStringLiteral("Friend's name"),
-         kReferralNameLength},
-        {QStringLiteral("txtFriendEmail"), QStringLiteral("Friend's Email Address"),
-         QStringLiteral("Please Enter Your Friend's Email"),
-         QStringLiteral("Friend's e-mail address"), kReferralEmailLength},
+ReferralFieldDesign DesignOf(ReferralField field) {
+    static const struct {
+        const char *box;
+        const char *placeholder;
+        const char *emptyMessage;
+        const char *accessibleName;
+        int maxLength;
+    } kDesigns[kReferralFieldCount] = {
+        {"txtName", QT_TRANSLATE_NOOP("ReferAFriend", "Your Name"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Name"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Your name"), kReferralNameLength},
+        {"txtEmail", QT_TRANSLATE_NOOP("ReferAFriend", "Your Email Address"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Email"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Your e-mail address"), kReferralEmailLength},
+        {"txtMessage", QT_TRANSLATE_NOOP("ReferAFriend", "Your Message"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Message"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Your message"), kReferralMessageLength},
+        {"txtFriendName", QT_TRANSLATE_NOOP("ReferAFriend", "Friend's Name"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Friend's Name"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Friend's name"), kReferralNameLength},
+        {"txtFriendEmail", QT_TRANSLATE_NOOP("ReferAFriend", "Friend's Email Address"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Friend's Email"),
+         QT_TRANSLATE_NOOP("ReferAFriend", "Friend's e-mail address"), kReferralEmailLength},
     };
-    return kDesigns[static_cast<std::size_t>(field)];
+    const auto &design = kDesigns[static_cast<std::size_t>(field)];
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("ReferAFriend", text);
+    };
+    return {QString::fromLatin1(design.box), translated(design.placeholder),
+            translated(design.emptyMessage), translated(design.accessibleName), design.maxLength};
 }
 
 QString ReferralRefusal(const Referral &referral) {
@@ -32,12 +44,12 @@ QString ReferralRefusal(const Referral &referral) {
     const QString &friendEmail = referral[ReferralField::FriendEmail];
     // Two empty boxes are equal too, so this comes before any test for an empty box.
     if (email == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+        return QCoreApplication::translate("ReferAFriend", "Please Enter Distinct Email Addresses");
     const auto proper = [](const QString &address) {
         return address.contains(QLatin1Char('@')) && address.contains(QLatin1Char('.'));
     };
     if (!proper(email) || !proper(friendEmail))
-        return QStringLiteral("Please Enter Proper Email Address");
+        return QCoreApplication::translate("ReferAFriend", "Please Enter Proper Email Address");
     for (int index = 0; index < kReferralFieldCount; ++index) {
         const auto field = static_cast<ReferralField>(index);
         const QString &value = referral[field];

@@ -22,7 +22,8 @@ struct ReferralFieldDesign {
     QString accessibleName; // what a screen reader calls the box
     int maxLength;          // the most characters the box takes
 };
-const ReferralFieldDesign &DesignOf(ReferralField field);
+// In the user's language.
+ReferralFieldDesign DesignOf(ReferralField field);
 
 // The most characters each box takes. Escaped, a character takes up to nine (three bytes of
 // UTF-8, each as %XX), so with every box full of such characters the whole address stays under

@@ -46,8 +46,9 @@ private:
 
 std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &calculators) {
     if (platform.earlierCopyRunning()) {
-        platform.showMessage(nullptr, QStringLiteral("Application is already running"),
-                             MessageIcon::Information, MessageButtons::Ok);
+        platform.showMessage(
+            nullptr, QCoreApplication::translate("Startup", "Application is already running"),
+            MessageIcon::Information, MessageButtons::Ok);
         EndProgram(platform);
         return nullptr;
     }

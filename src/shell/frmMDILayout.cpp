@@ -35,24 +35,37 @@ struct CaptionDesign {
 };
 
 // The welcome texts above the calculators' own, in screen order, top to bottom.
-const CaptionDesign kWelcomeCaptions[] = {
-    {0, QStringLiteral("Welcome to Vellora"), QColor(0, 255, 255), 12, 240, 4005, 270},
+const struct {
+    int index;
+    const char *caption;
+    QColor colour;
+    double pointSize;
+    double top;
+    double width;
+    double height;
+} kWelcomeCaptions[] = {
+    {0, QT_TRANSLATE_NOOP("vellora::frmMDI", "Welcome to Vellora"), QColor(0, 255, 255), 12, 240,
+     4005, 270},
     {1,
-     QStringLiteral(
-         "Welcome to the second edition of the Vellora! Learn more about your health related "
-         "problems and take action before it's too late. Use these softwares as a guideline for "
-         "better living!"),
+     QT_TRANSLATE_NOOP("vellora::frmMDI",
+                       "Welcome to the second edition of the Vellora! Learn more about your "
+                       "health related problems and take action before it's too late. Use these "
+                       "softwares as a guideline for better living!"),
      QColor(255, 0, 0), 8.25, 840, 8055, 705},
-    {2, QStringLiteral("Vellora includes the following programs"), QColor(0, 255, 255), 12, 1920,
-     6630, 270},
+    {2, QT_TRANSLATE_NOOP("vellora::frmMDI", "Vellora includes the following programs"),
+     QColor(0, 255, 255), 12, 1920, 6630, 270},
 };
 
 // Every text of the launcher panel in screen order, top to bottom: the welcome texts, then one
 // for each calculator.
 QList<CaptionDesign> CaptionDesigns(const CalculatorTable &calculators) {
-    QList<CaptionDesign> captions(std::begin(kWelcomeCaptions), std::end(kWelcomeCaptions));
+    QList<CaptionDesign> captions;
+    for (const auto &welcome : kWelcomeCaptions)
+        captions.append({welcome.index, frmMDI::tr(welcome.caption), welcome.colour,
+                         welcome.pointSize, welcome.top, welcome.width, welcome.height});
     for (const CalculatorRow &calculator : calculators)
-        captions.append({calculator.captionIndex, QString::fromUtf8(calculator.caption),
+        captions.append({calculator.captionIndex,
+                         QCoreApplication::translate("Calculators", calculator.caption),
                          calculator.textColour, 12, calculator.textTop, calculator.textWidth, 270});
     std::stable_sort(captions.begin(), captions.end(),
                      [](const CaptionDesign &a, const CaptionDesign &b) { return a.top < b.top; });
@@ -177,8 +190,9 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
         icon->setAlignment(Qt::AlignCenter);
         PlaceTwips(icon, design->iconLeft, 180, 510, 510);
 
-        auto *button = new GraphicalButton(QString::fromUtf8(design->caption), kButtonGrey,
-                                           picButtonContainer_);
+        auto *button =
+            new GraphicalButton(QCoreApplication::translate("Calculators", design->caption),
+                                kButtonGrey, picButtonContainer_);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design->index));
         button->setProperty("index", design->index);
         button->setFont(VerdanaFont(8.25));
@@ -231,7 +245,7 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
     Label7_->setWordWrap(true);
     PlaceTwips(Label7_, 120, 0, 6975, 615);
 
-    cmdMdiExit_ = new GraphicalButton(QStringLiteral("&Exit"), kButtonGrey, strip);
+    cmdMdiExit_ = new GraphicalButton(tr("&Exit"), kButtonGrey, strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
     cmdMdiExit_->setFont(VerdanaFont(8.25));
     PlaceTwips(cmdMdiExit_, 0, 120, kExitButtonWidth, 495);
@@ -259,11 +273,22 @@ void frmMDI::placeOnWidth() {
         PlaceTwips(widget, (screen - width) / 2, widget->y() * kTwipsPerPixel, width,
                    widget->height() * kTwipsPerPixel);
     };
-    centre(lblOrvantixBanner_, kBannerWidth);
+    // A text longer than its designed width (in another language) widens its label, up to the
+    // window's width, rather than being cut.
+    auto fitted = [screen](const QLabel *label, double designed) {
+        if (label->wordWrap())
+            return designed;
+        const double text =
+            (label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 4) *
+            kTwipsPerPixel;
+        return std::max(designed, std::min(text, screen));
+    };
+    centre(lblOrvantixBanner_, fitted(lblOrvantixBanner_, kBannerWidth));
     centre(picButtonContainer_, kButtonContainerWidth);
     for (const CaptionDesign &design : CaptionDesigns(calculators_)) {
         QLabel *label = lblCaption_.value(design.index);
-        PlaceTwips(label, (screen - design.width) / 2, design.top, design.width, design.height);
+        const double width = fitted(label, design.width);
+        PlaceTwips(label, (screen - width) / 2, design.top, width, design.height);
     }
     PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);
 }

@@ -34,9 +34,6 @@ namespace {
 
 constexpr int kWindowWidth = 560;
 
-const QString kBrowserFailedMessage =
-    QStringLiteral("The refer-a-friend page could not be opened in your web browser");
-
 QFont TitleFont() {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
@@ -81,14 +78,14 @@ void LimitLength(QPlainTextEdit *box, int limit) {
 
 QStringList frmNagScreen2::SupportMessages() {
     return {
-        QStringLiteral("Thank you for using Vellora! Please support Orvantix by visiting our "
-                       "online forum regularly and taking part in its discussions."),
-        QStringLiteral("Did Vellora help you? Orvantix keeps making free software with your "
-                       "support: drop in at our online forum often and join the discussions."),
-        QStringLiteral("Vellora comes to you from Orvantix. Show your support by visiting the "
-                       "Orvantix forum regularly and sharing your views in its discussions."),
-        QStringLiteral("Thanks for choosing Vellora. The best way to support Orvantix is to "
-                       "visit our online forum regularly and take part in the discussions there."),
+        tr("Thank you for using Vellora! Please support Orvantix by visiting our "
+           "online forum regularly and taking part in its discussions."),
+        tr("Did Vellora help you? Orvantix keeps making free software with your "
+           "support: drop in at our online forum often and join the discussions."),
+        tr("Vellora comes to you from Orvantix. Show your support by visiting the "
+           "Orvantix forum regularly and sharing your views in its discussions."),
+        tr("Thanks for choosing Vellora. The best way to support Orvantix is to "
+           "visit our online forum regularly and take part in the discussions there."),
     };
 }
 
@@ -107,11 +104,12 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     const ReferralForm form = buildReferralForm();
 
     Check1_ = new QCheckBox(
-        QStringLiteral("Yes, take me to the Orvantix forum at " VELLORA_MAIN_HOST), this);
+        tr("Yes, take me to the Orvantix forum at %1").arg(QStringLiteral(VELLORA_MAIN_HOST)),
+        this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setFont(VerdanaFont(8.25));
     connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), QStringLiteral("E&xit"), this);
+    QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), tr("E&xit"), this);
     connect(exitButton, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     setTabOrder(form.submit, Check1_);
     setTabOrder(Check1_, exitButton);
@@ -153,11 +151,11 @@ QLayout *frmNagScreen2::buildHeading() {
 }
 
 QGroupBox *frmNagScreen2::buildCatalogue() {
-    auto *frame6 = new QGroupBox(QStringLiteral("Download Orvantix Softwares"), this);
+    auto *frame6 = new QGroupBox(tr("Download Orvantix Softwares"), this);
     frame6->setObjectName(QStringLiteral("Frame6"));
     frame6->setFont(VerdanaFont(8.25));
     LinkLabel *goToHome = MakeWebLinkLabel(QStringLiteral("lblGoToHome"),
-                                           QStringLiteral("Click Here To Visit Orvantix Softwares"),
+                                           tr("Click Here To Visit Orvantix Softwares"),
                                            WebLink::SoftwareCatalogue, platform_, frame6);
     goToHome->setFont(VerdanaFont(8.25, true, true));
     // In the theme's link colour, where that reads on the window: some dark themes choose a
@@ -168,9 +166,9 @@ QGroupBox *frmNagScreen2::buildCatalogue() {
     goToHome->setPalette(link);
     QLabel *label3 = MakeLabel<QLabel>(
         QStringLiteral("Label3"),
-        QStringLiteral("Orvantix makes many more free programs for your health, your home and "
-                       "your work. Try them today, and share the ones you like with your friends "
-                       "and family."),
+        tr("Orvantix makes many more free programs for your health, your home and "
+           "your work. Try them today, and share the ones you like with your friends "
+           "and family."),
         VerdanaFont(8.25, false), frame6);
     auto *catalogue = new QVBoxLayout(frame6);
     catalogue->addWidget(label3);
@@ -179,7 +177,7 @@ QGroupBox *frmNagScreen2::buildCatalogue() {
 }
 
 frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
-    auto *frame2 = new QGroupBox(QStringLiteral("Refer A Friend"), this);
+    auto *frame2 = new QGroupBox(tr("Refer A Friend"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFont(VerdanaFont(8.25));
     auto *form = new QGridLayout(frame2);
@@ -212,7 +210,7 @@ frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
     form->addWidget(box(ReferralField::FriendEmail), 1, 1);
     form->addWidget(box(ReferralField::Message), 2, 0, 1, 2);
     QPushButton *submit =
-        MakeButton(QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), frame2);
+        MakeButton(QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"), frame2);
     connect(submit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     form->addWidget(submit, 3, 1, Qt::AlignRight);
     setTabOrder(box(ReferralField::Name), box(ReferralField::Email));
@@ -283,7 +281,9 @@ void frmNagScreen2::cmdSubmit_Click() {
     // The page does the sending; the form stays as it is, ready to go again. A browser that
     // cannot be started would otherwise lose the referral without a word.
     if (!platform_.openAddress(ReferAFriendAddress(referral)))
-        platform_.showMessage(this, kBrowserFailedMessage, MessageIcon::Stop, MessageButtons::Ok);
+        platform_.showMessage(this,
+                              tr("The refer-a-friend page could not be opened in your web browser"),
+                              MessageIcon::Stop, MessageButtons::Ok);
 }
 
 void frmNagScreen2::txtBox_GotFocus(ReferralField field) {
@@ -299,8 +299,8 @@ void frmNagScreen2::txtBox_LostFocus(ReferralField field) {
 bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typed) {
     if (typed != QLatin1String(" "))
         return false;
-    platform_.showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
-                          MessageIcon::Stop, MessageButtons::Ok);
+    platform_.showMessage(this, tr("Email Address Cannot Contain Space"), MessageIcon::Stop,
+                          MessageButtons::Ok);
     box(field)->setFocus();
     return true;
 }

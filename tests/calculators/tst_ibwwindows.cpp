@@ -102,7 +102,9 @@ void IbwWindowsTest::opensWithPresets() {
     QCOMPARE(gender->itemText(1), QStringLiteral("Female"));
     QCOMPARE(feet->count(), int(IdealWeightTable.size()));
     for (int i = 0; i < feet->count(); ++i)
-        QCOMPARE(feet->itemText(i).toStdString(), std::string(IdealWeightTable[i].height));
+        QCOMPARE(feet->itemText(i), QStringLiteral("%1 Feet %2 Inches")
+                                        .arg(IdealWeightTable[i].feet)
+                                        .arg(IdealWeightTable[i].inches));
     // What a screen reader says for the lists: the caption labels and the accessible names.
     QCOMPARE(in<QLabel>(window, "Label3")->buddy(), gender);
     QCOMPARE(in<QLabel>(window, "Label1")->buddy(), feet);

@@ -1,8 +1,10 @@
 #include "LauncherFixture.h"
 
+#include "shell/Language.h"
 #include "shell/StripRoom.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,7 +20,8 @@ Q_DECLARE_METATYPE(vellora::StripRoom)
 // The main window on the screens of laptops as they ship and of a netbook, in points (a title
 // bar taken off): each calculator window, both steps of the step windows and both result windows
 // lie whole in the child area, without a scroll bar. On a 1080-line screen at 100 % the strips
-// keep their designed heights throughout.
+// keep their designed heights throughout. In every language the program speaks, no label's text
+// is cut: a label is at least as wide as its text needs, or as tall where its text wraps.
 class ShortScreensTest : public QObject, public LauncherFixture {
     Q_OBJECT
 
@@ -80,16 +83,44 @@ void ShortScreensTest::stripsGiveWayInTurn() {
 void ShortScreensTest::everyWindowFitsTheChildArea_data() {
     QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("designed");
-    QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1050) << true;
-    QTest::newRow("1920x1080 at 150 % above a taskbar") << QSize(1280, 650) << false;
-    QTest::newRow("1366x768 at 125 %") << QSize(1093, 590) << false;
-    QTest::newRow("1024x600 netbook") << QSize(1024, 575) << false;
-    QTest::newRow("1024x600 netbook above a taskbar") << QSize(1024, 530) << false;
+    QTest::addColumn<QString>("language");
+    QTest::newRow("1920x1080 at 100 %") << QSize(1920, 1050) << true << QString();
+    QTest::newRow("1920x1080 at 150 % above a taskbar") << QSize(1280, 650) << false << QString();
+    QTest::newRow("1366x768 at 125 %") << QSize(1093, 590) << false << QString();
+    QTest::newRow("1024x600 netbook") << QSize(1024, 575) << false << QString();
+    QTest::newRow("1024x600 netbook above a taskbar") << QSize(1024, 530) << false << QString();
+    for (const char *language : {"de_DE", "fr_FR", "es_ES", "pt_BR"}) {
+        QTest::addRow("1366x768, %s", language) << QSize(1366, 738) << false << language;
+        QTest::addRow("1366x768 at 125 %%, %s", language) << QSize(1093, 590) << false << language;
+        QTest::addRow("1920x1080 at 150 %% above a taskbar, %s", language)
+            << QSize(1280, 650) << false << language;
+    }
 }
 
 void ShortScreensTest::everyWindowFitsTheChildArea() {
     QFETCH(QSize, size);
     QFETCH(bool, designed);
+    QFETCH(QString, language);
+    QObject translators;
+    if (!language.isEmpty()) {
+        closeMainWindow();
+        QLocale::setDefault(QLocale(language));
+        FollowUserLanguage(&translators);
+        openMainWindow();
+    }
+    const auto whole = [](const QWidget *window) {
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            if (!label->isVisible() || label->text().isEmpty())
+                continue;
+            const QByteArray what =
+                window->objectName().toUtf8() + " " + label->objectName().toUtf8() + " " +
+                QByteArray::number(label->height()) + ": " + label->text().toUtf8();
+            if (label->wordWrap())
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), what);
+            else
+                QVERIFY2(label->minimumSizeHint().width() <= label->width(), what);
+        }
+    };
     main->showNormal();
     main->resize(size);
     QCoreApplication::processEvents();
@@ -102,6 +133,7 @@ void ShortScreensTest::everyWindowFitsTheChildArea() {
                                  " high in " + QByteArray::number(area->viewport()->height());
         QVERIFY2(area->viewport()->rect().contains(shown->geometry()), where.constData());
         QVERIFY2(!area->verticalScrollBar()->isVisible(), where.constData());
+        whole(shown);
         if (designed) {
             for (auto [strip, height] :
                  {std::pair{"Picture6", 37}, {"Picture1", 60}, {"PicCoBrand", 49}}) {
@@ -111,6 +143,7 @@ void ShortScreensTest::everyWindowFitsTheChildArea() {
         }
     };
 
+    whole(main.get());
     main->cmdSelectOption_Click(1);
     fits("frmBodyMassIndexMain");
     QWidget *bmi = window("frmBodyMassIndexMain");

@@ -182,10 +182,10 @@ QWidget *ContrastTest::openWindow(const QString &which) {
     }
     if (which == "BMI result") {
         BmiResult result;
-        result.heightText = "1.7 Meters";
-        result.weightText = "70 Kilograms";
+        result.height = 1.7;
+        result.weight = 70;
         result.bodyMassIndexText = "24.22";
-        result.verdict = "You weight is Normal";
+        result.verdict = BmiClass::Normal;
         auto *display = main->loadForm<frmBodyMassIndexDisplay>();
         display->setResult(result);
         main->showForm(display);

@@ -3,12 +3,10 @@
 #include "calculators/DecimalRounding.h"
 #include "calculators/UnitConversion.h"
 
-#include <array>
 #include <charconv>
 #include <cstddef>
 #include <string_view>
 #include <system_error>
-#include <utility>
 
 namespace vellora {
 
@@ -31,28 +29,17 @@ double ReadPickedValue(const std::string &whole, const std::string &tenths) {
     return value;
 }
 
-// Shortest decimal form of a picked value: "70", "70.5", "0.5".
-std::string ShortestDecimal(double value) {
-    std::array<char, 400> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::fixed);
-    if (error != std::errc()) {
-        return "0";
-    }
-    return std::string(buffer.data(), end);
-}
-
-const char *Classify(double bodyMassIndex) {
+BmiClass Classify(double bodyMassIndex) {
     if (bodyMassIndex < kNormalFrom) {
-        return "You are Underweight";
+        return BmiClass::Underweight;
     }
     if (bodyMassIndex < kOverweightFrom) {
-        return "You weight is Normal";
+        return BmiClass::Normal;
     }
     if (bodyMassIndex < kObeseFrom) {
-        return "You are Overweight";
+        return BmiClass::Overweight;
     }
-    return "You are Obese";
+    return BmiClass::Obese;
 }
 
 // Inserts "," between groups of three digits of an integer digit string.
@@ -84,37 +71,35 @@ std::string FormatBodyMassIndex(double value) {
 
 BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {
     if (selection.weightUnit == WeightUnit::None) {
-        return BmiMessage{kSelectBothMessage};
+        return BmiRefusal::SelectBoth;
     }
     if (selection.heightUnit == HeightUnit::None) {
-        return BmiMessage{kSelectBothMessage};
+        return BmiRefusal::SelectBoth;
     }
 
     const double weightValue = ReadPickedValue(selection.weightWhole, selection.weightTenths);
-    const bool pounds = selection.weightUnit == WeightUnit::Pounds;
-    std::string weightText = ShortestDecimal(weightValue) + (pounds ? " Pounds" : " Kilograms");
     double kilograms = weightValue;
-    if (pounds) {
+    if (selection.weightUnit == WeightUnit::Pounds) {
         kilograms = weightValue * kKilogramsPerPound;
     }
 
     const double heightValue = ReadPickedValue(selection.heightWhole, selection.heightTenths);
-    const bool inches = selection.heightUnit == HeightUnit::Inches;
-    std::string heightText = ShortestDecimal(heightValue) + (inches ? " Inches" : " Meters");
     double meters = heightValue;
-    if (inches) {
+    if (selection.heightUnit == HeightUnit::Inches) {
         meters = heightValue * kMetersPerInch;
     }
 
     const double squaredMeters = meters * meters;
     if (squaredMeters == 0.0) {
-        return BmiMessage{kCorrectHeightMessage};
+        return BmiRefusal::CorrectHeight;
     }
     const double bodyMassIndex = kilograms / squaredMeters;
 
     BmiResult result;
-    result.weightText = std::move(weightText);
-    result.heightText = std::move(heightText);
+    result.weight = weightValue;
+    result.weightUnit = selection.weightUnit;
+    result.height = heightValue;
+    result.heightUnit = selection.heightUnit;
     result.bodyMassIndex = bodyMassIndex;
     result.bodyMassIndexText = FormatBodyMassIndex(bodyMassIndex);
     result.verdict = Classify(bodyMassIndex);

@@ -1,7 +1,8 @@
 #pragma once
 
-// Body Mass Index: from the items picked in the input window to the four texts of the result
-// window, or to the message the input window shows instead. Plain C++, no window system.
+// Body Mass Index: from the items picked in the input window to the values of the result window,
+// or to what the input window tells the user instead. Plain C++, no window system; the windows
+// own the words.
 
 #include "calculators/WeightUnit.h"
 
@@ -23,23 +24,23 @@ struct BmiSelection {
     std::string heightTenths = ".0";
 };
 
+// The four classes, from below 18.5, below 25, below 30, and from 30 on.
+enum class BmiClass { Underweight, Normal, Overweight, Obese };
+
 struct BmiResult {
-    std::string weightText;        // "70 Kilograms", "0.5 Pounds"
-    std::string heightText;        // "1.7 Meters", "67 Inches"
+    double weight = 0.0; // as picked, in the picked unit: 70, 0.5
+    WeightUnit weightUnit = WeightUnit::Kilograms;
+    double height = 0.0; // as picked, in the picked unit: 1.7, 67
+    HeightUnit heightUnit = HeightUnit::Meters;
     double bodyMassIndex = 0.0;    // kilograms per square meter, unrounded
-    std::string bodyMassIndexText; // "24.22", "72,792,654.48"
-    std::string verdict;           // "You weight is Normal", ...
+    std::string bodyMassIndexText; // "24.22", "72,792,654.48": see FormatBodyMassIndex
+    BmiClass verdict = BmiClass::Underweight;
 };
 
-// What the user is told instead of a result.
-struct BmiMessage {
-    std::string text;
-};
+// Why there is no result: a unit not chosen for weight or height, or a height of 0.
+enum class BmiRefusal { SelectBoth, CorrectHeight };
 
-using BmiOutcome = std::variant<BmiResult, BmiMessage>;
-
-inline constexpr const char *kSelectBothMessage = "Plese Select Both Your Height And Weight";
-inline constexpr const char *kCorrectHeightMessage = "Please Enter Your Correct Height";
+using BmiOutcome = std::variant<BmiResult, BmiRefusal>;
 
 BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection);
 

@@ -1,5 +1,6 @@
 #include "calculators/bmi/frmBodyMassIndexDisplay.h"
 
+#include "calculators/LocalNumbers.h"
 #include "calculators/bmi/BodyMassIndex.h"
 #include "calculators/bmi/frmBodyMassIndexMain.h"
 #include "links/Promotions.h"
@@ -20,28 +21,45 @@ namespace {
 
 // The headings of the three columns: height, weight and the index.
 QString Heading(int column) {
-    static const char *const kHeadings[] = {"Your Height Is", "Your Weight Is",
-                                            "Your Body Mass Index Is"};
-    return QString::fromLatin1(kHeadings[column]);
+    static const char *const kHeadings[] = {
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "Your Height Is"),
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "Your Weight Is"),
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "Your Body Mass Index Is")};
+    return frmBodyMassIndexDisplay::tr(kHeadings[column]);
+}
+
+// The verdict on the unrounded index.
+QString VerdictText(BmiClass verdict) {
+    switch (verdict) {
+    case BmiClass::Underweight:
+        return frmBodyMassIndexDisplay::tr("You are Underweight");
+    case BmiClass::Normal:
+        return frmBodyMassIndexDisplay::tr("You weight is Normal");
+    case BmiClass::Overweight:
+        return frmBodyMassIndexDisplay::tr("You are Overweight");
+    case BmiClass::Obese:
+        break;
+    }
+    return frmBodyMassIndexDisplay::tr("You are Obese");
 }
 
 } // namespace
 
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, QStringLiteral("QV Body Mass Index"), CoBrandSpacing::FourBlanks,
-                             8400, 6000) {
+    : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400,
+                             6000) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
                                      DiscussionBoardBannerCaption(), platform(), body());
 
-    auto *result = new QGroupBox(QStringLiteral("QV Free Body Mass Index Result"), body());
+    auto *result = new QGroupBox(tr("QV Free Body Mass Index Result"), body());
     result->setObjectName(QStringLiteral("Frame1"));
     auto *label2 = MakeLabel(
         QStringLiteral("Label2"),
-        QStringLiteral("Body Mass Index is a great way to know your body fatness. Knowing your "
-                       "BMI will give you an opportunity to protect your health and prevent "
-                       "serious illnesses by taking caution."),
+        tr("Body Mass Index is a great way to know your body fatness. Knowing your BMI will "
+           "give you an opportunity to protect your health and prevent serious illnesses by "
+           "taking caution."),
         VerdanaFont(8.25, false), result);
 
     // A column for each value, under its heading; until the result comes, a value shows its
@@ -92,12 +110,18 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(frmMDI &mdi)
 }
 
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
-    lblResult_->setPlainText(QString::fromStdString(result.verdict));
+    const QString weight = ShortestNumberText(result.weight);
+    const QString height = ShortestNumberText(result.height);
+    lblResult_->setPlainText(VerdictText(result.verdict));
     // Each value is read with its column heading: "Your Body Mass Index Is 24.22".
-    SetResultText(lblYourHeight_, Heading(0), QString::fromStdString(result.heightText));
-    SetResultText(lblYourWeight_, Heading(1), QString::fromStdString(result.weightText));
+    SetResultText(lblYourHeight_, Heading(0),
+                  result.heightUnit == HeightUnit::Inches ? tr("%1 Inches").arg(height)
+                                                          : tr("%1 Meters").arg(height));
+    SetResultText(lblYourWeight_, Heading(1),
+                  result.weightUnit == WeightUnit::Pounds ? tr("%1 Pounds").arg(weight)
+                                                          : tr("%1 Kilograms").arg(weight));
     SetResultText(lblYourBodyMassIndex_, Heading(2),
-                  QString::fromStdString(result.bodyMassIndexText));
+                  LocalNumberText(QString::fromStdString(result.bodyMassIndexText)));
     // The window opens on the height, inside the result's panel, which a screen reader names on
     // the way in: named with the index and the verdict too, they are heard as the result appears,
     // before any key.

@@ -65,61 +65,68 @@ struct frmBodyMassIndexMain::AreaDesign {
 
 const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kWeight{
     "fraSelectWeight",
-    "Select Category To Measure Weight",
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Select Category To Measure Weight"),
     "fraEnterWeight",
-    "Enter Weight",
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Enter Weight"),
     "cmdBackWeight",
     "cmdOkWeight",
     {"optKG",
-     "Kilograms",
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Kilograms"),
      "fraInKilogram",
-     "In Kilogram",
-     {"cmbKG", "Weight in kilograms, whole part"},
-     {"cmbPointKG", "Weight in kilograms, tenths"},
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Kilogram"),
+     {"cmbKG",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, whole part")},
+     {"cmbPointKG",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, tenths")},
      500},
     {"optPound",
-     "Pounds",
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Pounds"),
      "fraInPound",
-     "In Pound",
-     {"cmbPound", "Weight in pounds, whole part"},
-     {"cmbPointPound", "Weight in pounds, tenths"},
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Pound"),
+     {"cmbPound",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, whole part")},
+     {"cmbPointPound",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, tenths")},
      1000},
 };
 
 const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kHeight{
     "fraSelectHeight",
-    "Select Category To Measure Height",
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Select Category To Measure Height"),
     "fraEnterHeight",
-    "Enter Height",
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Enter Height"),
     "cmdBackHeight",
     "cmdOKHeight",
     {"optMeter",
-     "Meters",
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Meters"),
      "fraInMeter",
-     "In Meter",
-     {"cmbMeter", "Height in meters, whole part"},
-     {"cmbPointMeter", "Height in meters, tenths"},
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Meter"),
+     {"cmbMeter",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, whole part")},
+     {"cmbPointMeter",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, tenths")},
      10},
     {"optInches",
-     "Inches",
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Inches"),
      "fraInInches",
-     "In Inches",
-     {"cmbInches", "Height in inches, whole part"},
-     {"cmbPointInches", "Height in inches, tenths"},
+     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Inches"),
+     {"cmbInches",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, whole part")},
+     {"cmbPointInches",
+      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, tenths")},
      500},
 };
 
 frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
-    : CalculatorInputWindow(mdi, QStringLiteral("QV Body Mass Index"), {}, 8400, 7800) {
+    : CalculatorInputWindow(mdi, tr("QV Body Mass Index"), {}, 8400, 7800) {
     setObjectName(QStringLiteral("frmBodyMassIndexMain"));
 
     QLabel *label1 = makeIntroduction(
         QStringLiteral("Label1"),
-        QStringLiteral("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a "
-                       "measure of obesity and this software can be used to control weight "
-                       "problems in adults. This software gives best results for adults over "
-                       "20 years of age."));
-    auto *label3 = new QLabel(QStringLiteral("Enter the details and know your BMI"), body());
+        tr("QV Body Mass Index calculates your Body Mass Index or BMI. BMI is a measure of "
+           "obesity and this software can be used to control weight problems in adults. This "
+           "software gives best results for adults over 20 years of age."));
+    auto *label3 = new QLabel(tr("Enter the details and know your BMI"), body());
     label3->setObjectName(QStringLiteral("Label3"));
     label3->setFont(VerdanaFont(9.75));
 
@@ -132,7 +139,7 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
     connect(height_.secondUnit, &QRadioButton::clicked, this,
             &frmBodyMassIndexMain::optInches_Click);
 
-    layOut({label1, label3, weightArea, heightArea}, QStringLiteral("Calculate My &BMI"),
+    layOut({label1, label3, weightArea, heightArea}, tr("Calculate My &BMI"),
            CoBrandSpacing::FourBlanks);
     Form_Load();
 }
@@ -140,26 +147,26 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(frmMDI &mdi)
 QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
     area.place = new QStackedWidget(body());
 
-    area.selectPanel = new QGroupBox(QString::fromLatin1(design.selectCaption));
+    area.selectPanel = new QGroupBox(tr(design.selectCaption));
     area.selectPanel->setObjectName(QString::fromLatin1(design.selectPanel));
     area.units = new QButtonGroup(area.selectPanel);
     auto *options = new QHBoxLayout(area.selectPanel);
     for (QRadioButton **option : {&area.firstUnit, &area.secondUnit}) {
         const UnitDesign &unit = option == &area.firstUnit ? design.first : design.second;
-        *option = new QRadioButton(QString::fromLatin1(unit.optionCaption), area.selectPanel);
+        *option = new QRadioButton(tr(unit.optionCaption), area.selectPanel);
         (*option)->setObjectName(QString::fromLatin1(unit.option));
         area.units->addButton(*option);
         options->addWidget(*option);
     }
     options->addStretch(1);
 
-    area.enterPanel = new QGroupBox(QString::fromLatin1(design.enterCaption));
+    area.enterPanel = new QGroupBox(tr(design.enterCaption));
     area.enterPanel->setObjectName(QString::fromLatin1(design.enterPanel));
     auto *entry = new QGridLayout(area.enterPanel);
     const QStringList tenths = TenthsItems();
     auto buildSubPanel = [&](const UnitDesign &unit, QGroupBox *&panel, QComboBox *&whole,
                              QComboBox *&point) {
-        panel = new QGroupBox(QString::fromLatin1(unit.subPanelCaption), area.enterPanel);
+        panel = new QGroupBox(tr(unit.subPanelCaption), area.enterPanel);
         panel->setObjectName(QString::fromLatin1(unit.subPanel));
         // Unnamed, a panel inside a panel is read by the outer one's caption.
         panel->setAccessibleName(panel->title());
@@ -169,7 +176,7 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
               std::tuple{&point, unit.tenths, tenths}}) {
             auto *combo = new QComboBox(panel);
             combo->setObjectName(QString::fromLatin1(listDesign.name));
-            NameList(combo, QString::fromLatin1(listDesign.accessibleName));
+            NameList(combo, tr(listDesign.accessibleName));
             // Sized from a few characters, not by measuring a thousand items.
             combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             combo->setMinimumContentsLength(4);
@@ -185,9 +192,8 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
     buildSubPanel(design.second, area.secondSubPanel, area.secondWhole, area.secondTenths);
 
     QPushButton *back =
-        addButton(QString::fromLatin1(design.backButton), QStringLiteral("Back"), area.enterPanel);
-    QPushButton *ok =
-        addButton(QString::fromLatin1(design.okButton), QStringLiteral("OK"), area.enterPanel);
+        addButton(QString::fromLatin1(design.backButton), tr("Back"), area.enterPanel);
+    QPushButton *ok = addButton(QString::fromLatin1(design.okButton), tr("OK"), area.enterPanel);
     entry->addWidget(back, 0, 1, Qt::AlignBottom);
     entry->addWidget(ok, 1, 1, Qt::AlignTop);
     entry->setColumnStretch(0, 1);
@@ -299,9 +305,11 @@ void frmBodyMassIndexMain::cmdCalculate_Click() {
         (meters ? height_.firstTenths : height_.secondTenths)->currentText().toStdString();
 
     const BmiOutcome outcome = CalculateBodyMassIndex(selection);
-    if (const auto *message = std::get_if<BmiMessage>(&outcome)) {
-        platform().showMessage(this, QString::fromStdString(message->text),
-                               MessageIcon::Information, MessageButtons::Ok);
+    if (const auto *refusal = std::get_if<BmiRefusal>(&outcome)) {
+        const QString message = *refusal == BmiRefusal::SelectBoth
+                                    ? tr("Plese Select Both Your Height And Weight")
+                                    : tr("Please Enter Your Correct Height");
+        platform().showMessage(this, message, MessageIcon::Information, MessageButtons::Ok);
         return;
     }
 

@@ -1,7 +1,5 @@
 #include "calculators/frame/BodyFrame.h"
 
-#include "calculators/MeasureText.h"
-
 #include <algorithm>
 
 namespace vellora {
@@ -44,38 +42,10 @@ BodyFrameSize ClassifyBodyFrame(Sex sex, int heightBand, double elbow) {
     return BodyFrameSize::Medium;
 }
 
-const char *BodyFrameSizeWord(BodyFrameSize size) {
-    switch (size) {
-    case BodyFrameSize::Small:
-        return "Small";
-    case BodyFrameSize::Medium:
-        return "Medium";
-    case BodyFrameSize::Large:
-        break;
-    }
-    return "Large";
-}
-
-std::string BodyFrameSentence(BodyFrameSize size) {
-    return std::string("You have a ") + BodyFrameSizeWord(size) + " Frame";
-}
-
 BodyFrameOutcome CalculateBodyFrame(Sex sex, int heightBand, std::string_view elbowText) {
     const auto elbow = ReadDecimalMeasure(elbowText);
-    if (const auto *problem = std::get_if<MeasureProblem>(&elbow)) {
-        switch (*problem) {
-        case MeasureProblem::Empty:
-            return BodyFrameRefusal{"Please enter the size of elbow in inches"};
-        case MeasureProblem::NotANumber:
-            return BodyFrameRefusal{
-                "Please enter the size of elbow in inches as a number, such as 2.75"};
-        case MeasureProblem::Negative:
-            return BodyFrameRefusal{"The size of elbow cannot be less than 0"};
-        case MeasureProblem::TooLarge:
-            break;
-        }
-        return BodyFrameRefusal{"The size of elbow is too large to be read as a number"};
-    }
+    if (const auto *problem = std::get_if<MeasureProblem>(&elbow))
+        return *problem;
     return ClassifyBodyFrame(sex, heightBand, std::get<double>(elbow));
 }
 

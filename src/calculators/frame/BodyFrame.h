@@ -1,13 +1,13 @@
 #pragma once
 
 // Body frame size: from the sex, the height band and the elbow breadth to a small, medium or
-// large frame, and from the elbow box's text to that frame or to the message the window shows
-// instead. Plain C++, no window system.
+// large frame, and from the elbow box's text to that frame or to what is wrong with the text.
+// Plain C++, no window system; the window owns the words.
 
+#include "calculators/MeasureText.h"
 #include "calculators/Sex.h"
 
 #include <array>
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -25,16 +25,8 @@ const std::array<const char *, kHeightBandCount> &HeightBands(Sex sex);
 // the band's lower bound to its upper bound, both included.
 BodyFrameSize ClassifyBodyFrame(Sex sex, int heightBand, double elbow);
 
-// "Small", "Medium", "Large".
-const char *BodyFrameSizeWord(BodyFrameSize size);
-// "You have a Medium Frame".
-std::string BodyFrameSentence(BodyFrameSize size);
-
-// What the window says instead of a result; the user is sent back to the elbow box.
-struct BodyFrameRefusal {
-    std::string message;
-};
-using BodyFrameOutcome = std::variant<BodyFrameSize, BodyFrameRefusal>;
+// The frame, or what is wrong with the elbow box's text; the user is sent back to that box.
+using BodyFrameOutcome = std::variant<BodyFrameSize, MeasureProblem>;
 
 // Reads the elbow box's text, then classifies.
 BodyFrameOutcome CalculateBodyFrame(Sex sex, int heightBand, std::string_view elbowText);

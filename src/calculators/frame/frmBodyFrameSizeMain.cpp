@@ -16,8 +16,40 @@
 
 namespace vellora {
 
+namespace {
+
+QString FrameSentence(BodyFrameSize size) {
+    switch (size) {
+    case BodyFrameSize::Small:
+        return frmBodyFrameSizeMain::tr("You have a Small Frame");
+    case BodyFrameSize::Medium:
+        return frmBodyFrameSizeMain::tr("You have a Medium Frame");
+    case BodyFrameSize::Large:
+        break;
+    }
+    return frmBodyFrameSizeMain::tr("You have a Large Frame");
+}
+
+// What is said of an elbow box that cannot be read.
+QString RefusalText(MeasureProblem problem) {
+    switch (problem) {
+    case MeasureProblem::Empty:
+        return frmBodyFrameSizeMain::tr("Please enter the size of elbow in inches");
+    case MeasureProblem::NotANumber:
+        return frmBodyFrameSizeMain::tr(
+            "Please enter the size of elbow in inches as a number, such as 2.75");
+    case MeasureProblem::Negative:
+        return frmBodyFrameSizeMain::tr("The size of elbow cannot be less than 0");
+    case MeasureProblem::TooLarge:
+        break;
+    }
+    return frmBodyFrameSizeMain::tr("The size of elbow is too large to be read as a number");
+}
+
+} // namespace
+
 frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
-    : StepCalculatorWindow(mdi, QStringLiteral("QV Body Frame Size"), 9600, QString(), QString()) {
+    : StepCalculatorWindow(mdi, tr("QV Body Frame Size"), 9600, QString(), QString()) {
     setObjectName(QStringLiteral("frmBodyFrameSizeMain"));
     QPushButton *calculate = buildInputStep();
     buildResultStep();
@@ -29,17 +61,16 @@ frmBodyFrameSizeMain::frmBodyFrameSizeMain(frmMDI &mdi)
 
 QPushButton *frmBodyFrameSizeMain::buildInputStep() {
     QGroupBox *input = step(InputStep);
-    QLabel *intro = makeLabel(
-        13,
-        QStringLiteral("Body Frame Size is one of the factors that is considered when "
-                       "calculating the ideal body weight for a person. Know your body frame "
-                       "size to get a better idea about your health."),
-        input);
-    QLabel *gender = makeLabel(0, QStringLiteral("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, QStringLiteral("Sex"), input);
-    QLabel *height = makeLabel(11, QStringLiteral("Enter Height"), input, LabelKind::Caption);
-    cboHeight_ =
-        makeList(QStringLiteral("cboHeight"), height, QStringLiteral("Height band"), input);
+    QLabel *intro =
+        makeLabel(13,
+                  tr("Body Frame Size is one of the factors that is considered when "
+                     "calculating the ideal body weight for a person. Know your body frame "
+                     "size to get a better idea about your health."),
+                  input);
+    QLabel *gender = makeLabel(0, tr("Enter Gender"), input, LabelKind::Caption);
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), input);
+    QLabel *height = makeLabel(11, tr("Enter Height"), input, LabelKind::Caption);
+    cboHeight_ = makeList(QStringLiteral("cboHeight"), height, tr("Height band"), input);
     connect(cboSex_, &QComboBox::activated, this, &frmBodyFrameSizeMain::cboSex_Click);
 
     auto *lists = new QGridLayout;
@@ -56,37 +87,38 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
     inputLayout->addSpacing(8);
     inputLayout->addLayout(lists);
     inputLayout->addSpacing(8);
-    inputLayout->addWidget(
-        makeLabel(6, QStringLiteral("Instructions:"), input, LabelKind::Caption));
+    inputLayout->addWidget(makeLabel(6, tr("Instructions:"), input, LabelKind::Caption));
     static const char *const kInstructions[] = {
-        "1. Bend your forearm at 90 degrees so that it is parallel to your body.",
-        "2. Keep your palm turned up and fingers straight.",
-        "3. With your other hand place your thumb and index finger on the two most prominent "
-        "     bones of your elbow (on either side).",
-        "4. Measure this distance with a measuring tape.",
-        "5. Enter this value below.",
+        QT_TRANSLATE_NOOP(
+            "vellora::frmBodyFrameSizeMain",
+            "1. Bend your forearm at 90 degrees so that it is parallel to your body."),
+        QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain",
+                          "2. Keep your palm turned up and fingers straight."),
+        QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain",
+                          "3. With your other hand place your thumb and index finger on the two "
+                          "most prominent      bones of your elbow (on either side)."),
+        QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain",
+                          "4. Measure this distance with a measuring tape."),
+        QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "5. Enter this value below."),
     };
     for (int index = 1; index <= 5; ++index)
-        inputLayout->addWidget(
-            makeLabel(index, QString::fromLatin1(kInstructions[index - 1]), input));
+        inputLayout->addWidget(makeLabel(index, tr(kInstructions[index - 1]), input));
 
-    QLabel *elbow =
-        makeLabel(8, QStringLiteral("Enter Elbow Measurement"), input, LabelKind::Caption);
-    txtElbowInch_ =
-        new NumberBox(QStringLiteral("txtElbowInch"), QStringLiteral("Elbow breadth in inches"),
-                      NumberBox::Accepts::DigitsAndPoint, platform(), input);
+    QLabel *elbow = makeLabel(8, tr("Enter Elbow Measurement"), input, LabelKind::Caption);
+    txtElbowInch_ = new NumberBox(QStringLiteral("txtElbowInch"), tr("Elbow breadth in inches"),
+                                  NumberBox::Accepts::DigitsAndPoint, platform(), input);
     txtElbowInch_->setFixedWidth(TwipsToPixels(1200));
     elbow->setBuddy(txtElbowInch_);
     auto *elbowRow = new QHBoxLayout;
     elbowRow->addWidget(elbow);
     elbowRow->addWidget(txtElbowInch_);
-    elbowRow->addWidget(makeLabel(10, QStringLiteral("inches"), input));
+    elbowRow->addWidget(makeLabel(10, tr("inches"), input));
     elbowRow->addStretch(1);
     inputLayout->addSpacing(8);
     inputLayout->addLayout(elbowRow);
     inputLayout->addStretch(1);
     QPushButton *calculate =
-        addButton(QStringLiteral("cmdCalculate"), QStringLiteral("&Get My Body Frame Size"), input);
+        addButton(QStringLiteral("cmdCalculate"), tr("&Get My Body Frame Size"), input);
     connect(calculate, &QPushButton::clicked, this, &frmBodyFrameSizeMain::cmdCalculate_Click);
     inputLayout->addWidget(calculate, 0, Qt::AlignRight);
     return calculate;
@@ -94,32 +126,32 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
 
 void frmBodyFrameSizeMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
-    lblResult_ = makeResultLabel(QStringLiteral("Body Frame Size"), result);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), result);
+    lblResult_ = makeResultLabel(tr("Body Frame Size"), result);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmBodyFrameSizeMain::cmdBack_Click);
     auto *resultLayout = new QVBoxLayout(result);
     resultLayout->addStretch(1);
     resultLayout->addWidget(lblResult_);
     resultLayout->addSpacing(16);
-    resultLayout->addWidget(makeLabel(
-        9,
-        QStringLiteral("Body Frame Size is one of the factors that is considered when "
-                       "calculating the ideal body weight for a person. The result will help "
-                       "you know what your body frame size and accordingly help you decide "
-                       "whether you need to lose weight or vice versa."),
-        result));
+    resultLayout->addWidget(
+        makeLabel(9,
+                  tr("Body Frame Size is one of the factors that is considered when "
+                     "calculating the ideal body weight for a person. The result will help "
+                     "you know what your body frame size and accordingly help you decide "
+                     "whether you need to lose weight or vice versa."),
+                  result));
     resultLayout->addSpacing(8);
     resultLayout->addWidget(makeLabel(12,
-                                      QStringLiteral("P.S Kindly consult your physician before "
-                                                     "starting any form of exercise or "
-                                                     "medications."),
+                                      tr("P.S Kindly consult your physician before "
+                                         "starting any form of exercise or "
+                                         "medications."),
                                       result));
     resultLayout->addStretch(1);
     resultLayout->addWidget(back, 0, Qt::AlignRight);
 }
 
 void frmBodyFrameSizeMain::Form_Load() {
-    cboSex_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+    cboSex_->addItems(sexItems());
     cboSex_->setCurrentIndex(0);
     cboSex_Click();
     showStep(InputStep, cboSex_);
@@ -137,13 +169,13 @@ void frmBodyFrameSizeMain::cmdCalculate_Click() {
     const BodyFrameOutcome outcome =
         CalculateBodyFrame(SexFromListPosition(cboSex_->currentIndex()), cboHeight_->currentIndex(),
                            txtElbowInch_->text().toStdString());
-    if (const auto *refusal = std::get_if<BodyFrameRefusal>(&outcome)) {
-        txtElbowInch_->refuse(QString::fromStdString(refusal->message));
+    if (const auto *problem = std::get_if<MeasureProblem>(&outcome)) {
+        txtElbowInch_->refuse(RefusalText(*problem));
         return;
     }
     // The result panel has no caption; the verdict is read under the calculator's name.
-    SetResultText(lblResult_, QStringLiteral("Body Frame Size:"),
-                  QString::fromStdString(BodyFrameSentence(std::get<BodyFrameSize>(outcome))));
+    SetResultText(lblResult_, tr("Body Frame Size:"),
+                  FrameSentence(std::get<BodyFrameSize>(outcome)));
     showStep(ResultStep, lblResult_);
 }
 

@@ -3,59 +3,39 @@
 #include "calculators/DecimalRounding.h"
 #include "calculators/UnitConversion.h"
 
-#include <algorithm>
 #include <charconv>
-#include <string_view>
-#include <utility>
+#include <cstddef>
+#include <string>
 
 namespace vellora {
 
 namespace {
 
-// One end of the range in the chosen unit, as a number and as written: whole pounds as they
-// stand, kilograms rounded to two decimals and written without trailing zeros ("88", "30.84").
-// No whole pound of the table converts to a value that ends in an exact half at the third
-// decimal (the nearest, 135 pounds, is 61.23496995 kg), so how halves round never shows here.
-struct RangeEnd {
-    double value = 0.0;
-    std::string text;
-};
-
-RangeEnd ConvertEnd(int pounds, bool kilograms) {
+// One end of the range in the chosen unit: whole pounds as they stand, kilograms converted and
+// rounded to two decimals. No whole pound of the table converts to a value that ends in an exact
+// half at the third decimal (the nearest, 135 pounds, is 61.23496995 kg), so how halves round
+// never shows here.
+double ConvertEnd(int pounds, bool kilograms) {
     if (!kilograms) {
-        return {static_cast<double>(pounds), std::to_string(pounds)};
+        return static_cast<double>(pounds);
     }
-    std::string text = RoundToHundredths(pounds * kKilogramsPerPound);
-    RangeEnd end;
-    std::from_chars(text.data(), text.data() + text.size(), end.value);
-    text.erase(text.find_last_not_of('0') + 1);
-    if (text.back() == '.') {
-        text.pop_back();
-    }
-    end.text = std::move(text);
-    return end;
+    const std::string text = RoundToHundredths(pounds * kKilogramsPerPound);
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
 }
 
 } // namespace
 
-IbwResult CalculateIdealBodyWeight(const IbwSelection &selection) {
-    const auto row = std::find_if(
-        IdealWeightTable.begin(), IdealWeightTable.end(),
-        [&](const IdealWeightRow &candidate) { return candidate.height == selection.height; });
-    if (row == IdealWeightTable.end()) {
-        return {};
+std::optional<IbwResult> CalculateIdealBodyWeight(const IbwSelection &selection) {
+    if (selection.heightRow < 0 || std::size_t(selection.heightRow) >= IdealWeightTable.size()) {
+        return std::nullopt;
     }
+    const IdealWeightRow &row = IdealWeightTable[std::size_t(selection.heightRow)];
     const bool male = selection.sex == Sex::Male;
     const bool kilograms = selection.unit == WeightUnit::Kilograms;
-    const RangeEnd low = ConvertEnd(male ? row->maleLow : row->femaleLow, kilograms);
-    const RangeEnd high = ConvertEnd(male ? row->maleHigh : row->femaleHigh, kilograms);
-    const std::string_view unit = kilograms ? " Kgs" : " Pounds";
-
-    IbwResult result;
-    result.low = low.value;
-    result.high = high.value;
-    result.text.append(low.text).append(unit).append(" To ").append(high.text).append(unit);
-    return result;
+    return IbwResult{ConvertEnd(male ? row.maleLow : row.femaleLow, kilograms),
+                     ConvertEnd(male ? row.maleHigh : row.femaleHigh, kilograms)};
 }
 
 } // namespace vellora

@@ -7,14 +7,14 @@
 #include "calculators/WeightUnit.h"
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <optional>
 
 namespace vellora {
 
 // One height of the height list and the ideal range at that height, in whole pounds.
 struct IdealWeightRow {
-    std::string_view height; // "4 Feet 6 Inches"
+    int feet; // the height: 4 feet 6 inches
+    int inches;
     int maleLow;
     int maleHigh;
     int femaleLow;
@@ -26,53 +26,54 @@ struct IdealWeightRow {
 // pounds more or less for every inch above or below.
 // clang-format off
 inline constexpr std::array<IdealWeightRow, 30> IdealWeightTable{{
-    {"4 Feet 6 Inches", 63, 77, 63, 77},
-    {"4 Feet 7 Inches", 68, 84, 68, 83},
-    {"4 Feet 8 Inches", 74, 90, 72, 88},
-    {"4 Feet 9 Inches", 79, 97, 77, 94},
-    {"4 Feet 10 Inches", 85, 103, 81, 99},
-    {"4 Feet 11 Inches", 90, 110, 86, 105},
-    {"5 Feet 0 Inches", 95, 117, 90, 110},
-    {"5 Feet 1 Inches", 101, 123, 95, 116},
-    {"5 Feet 2 Inches", 106, 130, 99, 121},
-    {"5 Feet 3 Inches", 112, 136, 104, 127},
-    {"5 Feet 4 Inches", 117, 143, 108, 132},
-    {"5 Feet 5 Inches", 122, 150, 113, 138},
-    {"5 Feet 6 Inches", 128, 156, 117, 143},
-    {"5 Feet 7 Inches", 133, 163, 122, 149},
-    {"5 Feet 8 Inches", 139, 169, 126, 154},
-    {"5 Feet 9 Inches", 144, 176, 131, 160},
-    {"5 Feet 10 Inches", 149, 183, 135, 165},
-    {"5 Feet 11 Inches", 155, 189, 140, 171},
-    {"6 Feet 0 Inches", 160, 196, 144, 176},
-    {"6 Feet 1 Inches", 166, 202, 149, 182},
-    {"6 Feet 2 Inches", 171, 209, 153, 187},
-    {"6 Feet 3 Inches", 176, 216, 158, 193},
-    {"6 Feet 4 Inches", 182, 222, 162, 198},
-    {"6 Feet 5 Inches", 187, 229, 167, 204},
-    {"6 Feet 6 Inches", 193, 235, 171, 209},
-    {"6 Feet 7 Inches", 198, 242, 176, 215},
-    {"6 Feet 8 Inches", 203, 249, 180, 220},
-    {"6 Feet 9 Inches", 209, 255, 185, 226},
-    {"6 Feet 10 Inches", 214, 262, 189, 231},
-    {"6 Feet 11 Inches", 220, 268, 194, 237},
+    {4, 6, 63, 77, 63, 77},
+    {4, 7, 68, 84, 68, 83},
+    {4, 8, 74, 90, 72, 88},
+    {4, 9, 79, 97, 77, 94},
+    {4, 10, 85, 103, 81, 99},
+    {4, 11, 90, 110, 86, 105},
+    {5, 0, 95, 117, 90, 110},
+    {5, 1, 101, 123, 95, 116},
+    {5, 2, 106, 130, 99, 121},
+    {5, 3, 112, 136, 104, 127},
+    {5, 4, 117, 143, 108, 132},
+    {5, 5, 122, 150, 113, 138},
+    {5, 6, 128, 156, 117, 143},
+    {5, 7, 133, 163, 122, 149},
+    {5, 8, 139, 169, 126, 154},
+    {5, 9, 144, 176, 131, 160},
+    {5, 10, 149, 183, 135, 165},
+    {5, 11, 155, 189, 140, 171},
+    {6, 0, 160, 196, 144, 176},
+    {6, 1, 166, 202, 149, 182},
+    {6, 2, 171, 209, 153, 187},
+    {6, 3, 176, 216, 158, 193},
+    {6, 4, 182, 222, 162, 198},
+    {6, 5, 187, 229, 167, 204},
+    {6, 6, 193, 235, 171, 209},
+    {6, 7, 198, 242, 176, 215},
+    {6, 8, 203, 249, 180, 220},
+    {6, 9, 209, 255, 185, 226},
+    {6, 10, 214, 262, 189, 231},
+    {6, 11, 220, 268, 194, 237},
 }};
 // clang-format on
 
 struct IbwSelection {
     Sex sex = Sex::Male;
-    std::string height;                   // the text of the picked height item
+    int heightRow = 0;                    // the position of the picked height in the table
     WeightUnit unit = WeightUnit::Pounds; // anything but Kilograms counts as pounds
 };
 
+// The range in the chosen unit: whole pounds as they stand, kilograms rounded to two decimals
+// (28.58 to 34.93).
 struct IbwResult {
-    double low = 0.0; // in the chosen unit; kilograms as rounded to two decimals
+    double low = 0.0;
     double high = 0.0;
-    std::string text; // "63 Pounds To 77 Pounds", "28.58 Kgs To 34.93 Kgs"; "." as the point
 };
 
-// The range for the selection. A height that is not an item of the table gives 0, 0 and an
-// empty text; the height list offers none such.
-IbwResult CalculateIdealBodyWeight(const IbwSelection &selection);
+// The range for the selection; none for a row outside the table, which the height list, filled
+// from the table, does not offer.
+std::optional<IbwResult> CalculateIdealBodyWeight(const IbwSelection &selection);
 
 } // namespace vellora

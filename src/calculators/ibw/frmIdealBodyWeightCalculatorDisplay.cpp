@@ -16,10 +16,10 @@ namespace vellora {
 
 namespace {
 
-MeasuredLabel *AddLabel(QVBoxLayout *layout, const char *name, const char *text,
+MeasuredLabel *AddLabel(QVBoxLayout *layout, const char *name, const QString &text,
                         const QFont &font) {
-    auto *label = MakeLabel(QString::fromLatin1(name), QString::fromLatin1(text), font,
-                            layout->parentWidget(), LabelShape::Centred);
+    auto *label = MakeLabel(QString::fromLatin1(name), text, font, layout->parentWidget(),
+                            LabelShape::Centred);
     layout->addWidget(label);
     return label;
 }
@@ -35,8 +35,8 @@ QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
 } // namespace
 
 frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI &mdi)
-    : CalculatorResultWindow(mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
-                             CoBrandSpacing::Tight, 8400, 5400) {
+    : CalculatorResultWindow(mdi, tr("QV Ideal Body Weight Calculator"), CoBrandSpacing::Tight,
+                             8400, 5400) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
 
     auto *layout = new QVBoxLayout(body());
@@ -45,23 +45,23 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(frmMDI 
                                       DiscussionBoardBannerCaption(), platform(), body()));
 
     QVBoxLayout *frame1 = AddFrame(layout, "Frame1");
-    heading_ =
-        AddLabel(frame1, "Label2", "Your Ideal Body Weight Should Be Between", VerdanaFont(9.75));
+    heading_ = AddLabel(frame1, "Label2", tr("Your Ideal Body Weight Should Be Between"),
+                        VerdanaFont(9.75));
     // Reached by Tab, and read with its heading.
     lblResult_ = MakeResultLabel(QString(), frame1->parentWidget());
     frame1->addWidget(lblResult_);
 
     QVBoxLayout *frame2 = AddFrame(layout, "Frame2");
-    AddLabel(frame2, "Label3", "Thanks for using QV Ideal Body Weight Calculator",
+    AddLabel(frame2, "Label3", tr("Thanks for using QV Ideal Body Weight Calculator"),
              VerdanaFont(8.25));
     const QFont advice = VerdanaFont(8.25, false);
     AddLabel(frame2, "Label4",
-             "Knowing the Ideal Body Weight for your Height helps prevent many diseases like "
-             "hypertension, diabetes and stress related illnesses",
+             tr("Knowing the Ideal Body Weight for your Height helps prevent many diseases like "
+                "hypertension, diabetes and stress related illnesses"),
              advice);
     AddLabel(frame2, "Label5",
-             "This software is not the ultimate answer to your problems and only serves as a "
-             "guide. Please consult your physician before changing your diet",
+             tr("This software is not the ultimate answer to your problems and only serves as a "
+                "guide. Please consult your physician before changing your diet"),
              advice);
 
     layout->addStretch(1);

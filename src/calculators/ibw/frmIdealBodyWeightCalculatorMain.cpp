@@ -1,5 +1,6 @@
 #include "calculators/ibw/frmIdealBodyWeightCalculatorMain.h"
 
+#include "calculators/LocalNumbers.h"
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
 #include "links/SharedMenuBar.h"
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -20,14 +20,14 @@ namespace {
 
 // A fixed list with its caption label in front; the caption is the list's buddy, and the
 // accessible name says what the list holds where the caption alone would not.
-QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char *caption,
-                   const char *listName, const char *holds, QWidget *parent) {
-    auto *label = new QLabel(QString::fromLatin1(caption), parent);
+QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const QString &caption,
+                   const char *listName, const QString &holds, QWidget *parent) {
+    auto *label = new QLabel(caption, parent);
     label->setObjectName(QString::fromLatin1(labelName));
     label->setFont(VerdanaFont(8.25));
     auto *list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(listName));
-    NameList(list, QString::fromLatin1(holds));
+    NameList(list, holds);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(16);
     list->setMaxVisibleItems(15);
@@ -41,30 +41,28 @@ QComboBox *AddList(QGridLayout *grid, int row, const char *labelName, const char
 
 frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     : CalculatorInputWindow(
-          mdi, QStringLiteral("QV Ideal Body Weight Calculator"),
-          {{QStringLiteral("mnuGetIdealBodyWeight"), QStringLiteral("Get My &Ideal Body Weight")}},
-          8400, 6000) {
+          mdi, tr("QV Ideal Body Weight Calculator"),
+          {{QStringLiteral("mnuGetIdealBodyWeight"), tr("Get My &Ideal Body Weight")}}, 8400,
+          6000) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorMain"));
     connect(menu()->fileItem(QStringLiteral("mnuGetIdealBodyWeight")), &QAction::triggered, this,
             &frmIdealBodyWeightCalculatorMain::cmdCalculate_Click);
 
     QLabel *label4 = makeIntroduction(
         QStringLiteral("Label4"),
-        QStringLiteral("Welcome to the QV Ideal Body Weight Calculator. Knowing the ideal weight "
-                       "helps you decide whether you should go on a diet or not."));
+        tr("Welcome to the QV Ideal Body Weight Calculator. Knowing the ideal weight helps you "
+           "decide whether you should go on a diet or not."));
 
-    auto *fraEnterHeight = new QGroupBox(QStringLiteral("Enter Height"), body());
+    auto *fraEnterHeight = new QGroupBox(tr("Enter Height"), body());
     fraEnterHeight->setObjectName(QStringLiteral("fraEnterHeight"));
     auto *lists = new QGridLayout;
-    cmbGender_ = AddList(lists, 0, "Label3", "Sex", "cmbGender", "Sex", fraEnterHeight);
-    cmbFeet_ =
-        AddList(lists, 1, "Label1", "Feet", "cmbFeet", "Height in feet and inches", fraEnterHeight);
+    cmbGender_ = AddList(lists, 0, "Label3", tr("Sex"), "cmbGender", tr("Sex"), fraEnterHeight);
+    cmbFeet_ = AddList(lists, 1, "Label1", tr("Feet"), "cmbFeet", tr("Height in feet and inches"),
+                       fraEnterHeight);
     lists->setColumnStretch(2, 1);
-    optKG_ =
-        new QRadioButton(QStringLiteral("Get My Ideal Body Weight In Kilograms"), fraEnterHeight);
+    optKG_ = new QRadioButton(tr("Get My Ideal Body Weight In Kilograms"), fraEnterHeight);
     optKG_->setObjectName(QStringLiteral("optKG"));
-    optPound_ =
-        new QRadioButton(QStringLiteral("Get My Ideal Body Weight In Pounds"), fraEnterHeight);
+    optPound_ = new QRadioButton(tr("Get My Ideal Body Weight In Pounds"), fraEnterHeight);
     optPound_->setObjectName(QStringLiteral("optPound"));
     auto *heightLayout = new QVBoxLayout(fraEnterHeight);
     heightLayout->addLayout(lists);
@@ -72,15 +70,15 @@ frmIdealBodyWeightCalculatorMain::frmIdealBodyWeightCalculatorMain(frmMDI &mdi)
     heightLayout->addWidget(optKG_, 0, Qt::AlignLeft);
     heightLayout->addWidget(optPound_, 0, Qt::AlignLeft);
 
-    layOut({label4, fraEnterHeight}, QStringLiteral("Get My &Ideal Body Weight"),
-           CoBrandSpacing::Tight);
+    layOut({label4, fraEnterHeight}, tr("Get My &Ideal Body Weight"), CoBrandSpacing::Tight);
     Form_Load();
 }
 
 void frmIdealBodyWeightCalculatorMain::Form_Load() {
+    // The heights in the table's order: the table's row is the list position.
     for (const IdealWeightRow &row : IdealWeightTable)
-        cmbFeet_->addItem(QString::fromLatin1(row.height.data(), qsizetype(row.height.size())));
-    cmbGender_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+        cmbFeet_->addItem(tr("%1 Feet %n Inches", nullptr, row.inches).arg(row.feet));
+    cmbGender_->addItems(sexItems());
     cmbGender_->setCurrentIndex(0);
     cmbFeet_->setCurrentIndex(0);
     optPound_->setChecked(true);
@@ -90,13 +88,16 @@ void frmIdealBodyWeightCalculatorMain::Form_Load() {
 void frmIdealBodyWeightCalculatorMain::cmdCalculate_Click() {
     IbwSelection selection;
     selection.sex = SexFromListPosition(cmbGender_->currentIndex());
-    selection.height = cmbFeet_->currentText().toStdString();
+    selection.heightRow = cmbFeet_->currentIndex();
     selection.unit = optKG_->isChecked() ? WeightUnit::Kilograms : WeightUnit::Pounds;
-    const IbwResult result = CalculateIdealBodyWeight(selection);
-
-    // The range comes with "." as the point; the user reads the point of their own settings.
-    QString text = QString::fromStdString(result.text);
-    text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    QString text;
+    if (const std::optional<IbwResult> range = CalculateIdealBodyWeight(selection)) {
+        const QString low = ShortestNumberText(range->low);
+        const QString high = ShortestNumberText(range->high);
+        text = selection.unit == WeightUnit::Kilograms
+                   ? tr("%1 Kgs To %2 Kgs").arg(low, high)
+                   : tr("%1 Pounds To %2 Pounds").arg(low, high);
+    }
 
     auto *display = mdi().loadForm<frmIdealBodyWeightCalculatorDisplay>();
     display->setResultText(text);

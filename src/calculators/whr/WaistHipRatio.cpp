@@ -12,42 +12,18 @@ namespace {
 constexpr std::array<int, 4> kMaleThresholds{85, 90, 95, 100};
 constexpr std::array<int, 4> kFemaleThresholds{75, 80, 85, 90};
 
-struct BoxWords {
-    WaistHipBox box;
-    const char *empty;
-    const char *notANumber;
-    const char *negative;
-    const char *tooLarge;
-};
-
-constexpr BoxWords kWaist{
-    WaistHipBox::Waist,
-    "Please enter size of your waist",
-    "Please enter size of your waist as a number of cms, such as 85",
-    "The size of your waist cannot be less than 0",
-    "The size of your waist cannot be more than 32767 cms",
-};
-constexpr BoxWords kHip{
-    WaistHipBox::Hip,
-    "Please enter size of your hip",
-    "Please enter size of your hip as a number of cms, such as 100",
-    "The size of your hip cannot be less than 0",
-    "The size of your hip cannot be more than 32767 cms",
-};
-constexpr const char *kHipZero = "The size of your hip must be more than 0";
-
-WaistHipRefusal Refusal(const BoxWords &words, MeasureProblem problem) {
+WaistHipProblem ProblemOf(MeasureProblem problem) {
     switch (problem) {
     case MeasureProblem::Empty:
-        return {words.box, words.empty};
+        return WaistHipProblem::Empty;
     case MeasureProblem::NotANumber:
-        return {words.box, words.notANumber};
+        return WaistHipProblem::NotANumber;
     case MeasureProblem::Negative:
-        return {words.box, words.negative};
+        return WaistHipProblem::Negative;
     case MeasureProblem::TooLarge:
         break;
     }
-    return {words.box, words.tooLarge};
+    return WaistHipProblem::TooLarge;
 }
 
 } // namespace
@@ -66,22 +42,6 @@ WaistHipRatio ClassifyWaistHipRatio(Sex sex, int waist, int hip) {
     return result;
 }
 
-const char *WaistHipRiskZoneSentence(WaistHipRiskZone zone) {
-    switch (zone) {
-    case WaistHipRiskZone::VeryLow:
-        return "You are in Very Low Risk Zone";
-    case WaistHipRiskZone::Low:
-        return "You are in Low Risk Zone";
-    case WaistHipRiskZone::Moderate:
-        return "You are in Moderate Risk Zone";
-    case WaistHipRiskZone::High:
-        return "You are in High Risk Zone";
-    case WaistHipRiskZone::VeryHigh:
-        break;
-    }
-    return "You are in Very High Risk Zone";
-}
-
 WaistHipOutcome CalculateWaistHipRatio(Sex sex, std::string_view waistText,
                                        std::string_view hipText) {
     const auto waist = ReadWholeMeasure(waistText);
@@ -92,16 +52,15 @@ WaistHipOutcome CalculateWaistHipRatio(Sex sex, std::string_view waistText,
     };
     // An empty box is asked for first, the waist before the hip; then what is wrong is told.
     if (isEmpty(waist))
-        return Refusal(kWaist, MeasureProblem::Empty);
+        return WaistHipRefusal{WaistHipBox::Waist, WaistHipProblem::Empty};
     if (isEmpty(hip))
-        return Refusal(kHip, MeasureProblem::Empty);
+        return WaistHipRefusal{WaistHipBox::Hip, WaistHipProblem::Empty};
     if (const auto *problem = std::get_if<MeasureProblem>(&waist))
-        return Refusal(kWaist, *problem);
+        return WaistHipRefusal{WaistHipBox::Waist, ProblemOf(*problem)};
     if (const auto *problem = std::get_if<MeasureProblem>(&hip))
-        return Refusal(kHip, *problem);
-    // A hip of 0 (also "0.5", which rounds to 0) leaves nothing to divide by.
+        return WaistHipRefusal{WaistHipBox::Hip, ProblemOf(*problem)};
     if (std::get<int>(hip) == 0)
-        return WaistHipRefusal{WaistHipBox::Hip, kHipZero};
+        return WaistHipRefusal{WaistHipBox::Hip, WaistHipProblem::ZeroHip};
     return ClassifyWaistHipRatio(sex, std::get<int>(waist), std::get<int>(hip));
 }
 

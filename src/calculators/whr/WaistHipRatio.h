@@ -1,12 +1,11 @@
 #pragma once
 
 // Waist-hip ratio: from the sex and the waist and hip in whole centimetres to one of five risk
-// zones, and from the texts of the two boxes to that zone or to the message the window shows
-// instead. Plain C++, no window system.
+// zones, and from the texts of the two boxes to that zone or to what is wrong with them. Plain
+// C++, no window system; the window owns the words.
 
 #include "calculators/Sex.h"
 
-#include <string>
 #include <string_view>
 #include <variant>
 
@@ -23,14 +22,18 @@ struct WaistHipRatio {
 // out exactly in whole numbers.
 WaistHipRatio ClassifyWaistHipRatio(Sex sex, int waist, int hip);
 
-// "You are in Very Low Risk Zone" ... "You are in Very High Risk Zone".
-const char *WaistHipRiskZoneSentence(WaistHipRiskZone zone);
-
-// What the window says instead of a result, and the box the user is sent back to.
+// Why there is no result, and the box the user is sent back to.
 enum class WaistHipBox { Waist, Hip };
+enum class WaistHipProblem {
+    Empty,
+    NotANumber,
+    Negative,
+    TooLarge,
+    ZeroHip, // a hip of 0 (also "0.5", which rounds to 0) leaves nothing to divide by
+};
 struct WaistHipRefusal {
     WaistHipBox box;
-    std::string message;
+    WaistHipProblem problem;
 };
 using WaistHipOutcome = std::variant<WaistHipRatio, WaistHipRefusal>;
 

@@ -15,10 +15,55 @@
 
 namespace vellora {
 
+namespace {
+
+QString ZoneSentence(WaistHipRiskZone zone) {
+    switch (zone) {
+    case WaistHipRiskZone::VeryLow:
+        return frmIdealWaistHipRatioMain::tr("You are in Very Low Risk Zone");
+    case WaistHipRiskZone::Low:
+        return frmIdealWaistHipRatioMain::tr("You are in Low Risk Zone");
+    case WaistHipRiskZone::Moderate:
+        return frmIdealWaistHipRatioMain::tr("You are in Moderate Risk Zone");
+    case WaistHipRiskZone::High:
+        return frmIdealWaistHipRatioMain::tr("You are in High Risk Zone");
+    case WaistHipRiskZone::VeryHigh:
+        break;
+    }
+    return frmIdealWaistHipRatioMain::tr("You are in Very High Risk Zone");
+}
+
+// What is said of the box the user is sent back to.
+QString RefusalText(const WaistHipRefusal &refusal) {
+    const bool waist = refusal.box == WaistHipBox::Waist;
+    switch (refusal.problem) {
+    case WaistHipProblem::Empty:
+        return waist ? frmIdealWaistHipRatioMain::tr("Please enter size of your waist")
+                     : frmIdealWaistHipRatioMain::tr("Please enter size of your hip");
+    case WaistHipProblem::NotANumber:
+        return waist ? frmIdealWaistHipRatioMain::tr(
+                           "Please enter size of your waist as a number of cms, such as 85")
+                     : frmIdealWaistHipRatioMain::tr(
+                           "Please enter size of your hip as a number of cms, such as 100");
+    case WaistHipProblem::Negative:
+        return waist ? frmIdealWaistHipRatioMain::tr("The size of your waist cannot be less than 0")
+                     : frmIdealWaistHipRatioMain::tr("The size of your hip cannot be less than 0");
+    case WaistHipProblem::TooLarge:
+        return waist ? frmIdealWaistHipRatioMain::tr(
+                           "The size of your waist cannot be more than 32767 cms")
+                     : frmIdealWaistHipRatioMain::tr(
+                           "The size of your hip cannot be more than 32767 cms");
+    case WaistHipProblem::ZeroHip:
+        break;
+    }
+    return frmIdealWaistHipRatioMain::tr("The size of your hip must be more than 0");
+}
+
+} // namespace
+
 frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
-    : StepCalculatorWindow(mdi, QStringLiteral("QV Ideal Waist Hip Ratio"), 9600,
-                           QStringLiteral("Personal Information"),
-                           QStringLiteral("Ideal Waist Hip Ratio")) {
+    : StepCalculatorWindow(mdi, tr("QV Ideal Waist Hip Ratio"), 9600, tr("Personal Information"),
+                           tr("Ideal Waist Hip Ratio")) {
     setObjectName(QStringLiteral("frmIdealWaistHipRatioMain"));
     QPushButton *calculate = buildInputStep();
     buildResultStep();
@@ -30,31 +75,29 @@ frmIdealWaistHipRatioMain::frmIdealWaistHipRatioMain(frmMDI &mdi)
 
 QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
     QGroupBox *input = step(InputStep);
-    QLabel *welcome = makeLabel(
-        5,
-        QStringLiteral("Welcome to the QV Ideal Waist Hip Ratio (WHR) Calculator. Knowing the "
-                       "ratio of the waist and hip circumference helps one understand what his / "
-                       "her risk of getting a coronary disease is like."),
-        input);
-    QLabel *gender = makeLabel(0, QStringLiteral("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, QStringLiteral("Sex"), input);
-    QLabel *waist = makeLabel(1, QStringLiteral("Enter Waist Measurement (in cms):"), input,
-                              LabelKind::Caption);
-    QLabel *waistHint = makeLabel(
-        2, QStringLiteral("(Measure Your Waist Circumference At The Narrowest Part)"), input);
-    txtWaist_ = new NumberBox(QStringLiteral("txtWaist"), QStringLiteral("Waist in centimetres"),
+    QLabel *welcome =
+        makeLabel(5,
+                  tr("Welcome to the QV Ideal Waist Hip Ratio (WHR) Calculator. Knowing the "
+                     "ratio of the waist and hip circumference helps one understand what his / "
+                     "her risk of getting a coronary disease is like."),
+                  input);
+    QLabel *gender = makeLabel(0, tr("Enter Gender"), input, LabelKind::Caption);
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), input);
+    QLabel *waist =
+        makeLabel(1, tr("Enter Waist Measurement (in cms):"), input, LabelKind::Caption);
+    QLabel *waistHint =
+        makeLabel(2, tr("(Measure Your Waist Circumference At The Narrowest Part)"), input);
+    txtWaist_ = new NumberBox(QStringLiteral("txtWaist"), tr("Waist in centimetres"),
                               NumberBox::Accepts::Digits, platform(), input);
-    QLabel *hip =
-        makeLabel(3, QStringLiteral("Enter Hip Measurement (in cms):"), input, LabelKind::Caption);
+    QLabel *hip = makeLabel(3, tr("Enter Hip Measurement (in cms):"), input, LabelKind::Caption);
     QLabel *hipHint =
-        makeLabel(4, QStringLiteral("(Measure Your Hip Circumference At The widest Part)"), input);
-    txtHip_ = new NumberBox(QStringLiteral("txtHip"), QStringLiteral("Hip in centimetres"),
+        makeLabel(4, tr("(Measure Your Hip Circumference At The widest Part)"), input);
+    txtHip_ = new NumberBox(QStringLiteral("txtHip"), tr("Hip in centimetres"),
                             NumberBox::Accepts::Digits, platform(), input);
     waist->setBuddy(txtWaist_);
     hip->setBuddy(txtHip_);
     QPushButton *calculate =
-        addButton(QStringLiteral("cmdCalculate"),
-                  QStringLiteral("&Calculate My Ideal Waist Hip Ratio"), input);
+        addButton(QStringLiteral("cmdCalculate"), tr("&Calculate My Ideal Waist Hip Ratio"), input);
     connect(calculate, &QPushButton::clicked, this, &frmIdealWaistHipRatioMain::cmdCalculate_Click);
 
     auto *fields = new QGridLayout;
@@ -83,12 +126,11 @@ QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
 
 void frmIdealWaistHipRatioMain::buildResultStep() {
     QGroupBox *result = step(ResultStep);
-    QLabel *thanks =
-        makeLabel(6, QStringLiteral("Thanks for using QV Ideal Waist Hip Ratio (WHR) Calculator."),
-                  result, LabelKind::Caption);
+    QLabel *thanks = makeLabel(6, tr("Thanks for using QV Ideal Waist Hip Ratio (WHR) Calculator."),
+                               result, LabelKind::Caption);
     thanks->setAlignment(Qt::AlignCenter);
-    lblResult_ = makeResultLabel(QStringLiteral("WHR"), result);
-    QPushButton *back = addButton(QStringLiteral("cmdBack"), QStringLiteral("&Back"), result);
+    lblResult_ = makeResultLabel(tr("WHR"), result);
+    QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), result);
     connect(back, &QPushButton::clicked, this, &frmIdealWaistHipRatioMain::cmdBack_Click);
 
     auto *resultLayout = new QVBoxLayout(result);
@@ -96,28 +138,28 @@ void frmIdealWaistHipRatioMain::buildResultStep() {
     resultLayout->addSpacing(12);
     resultLayout->addWidget(lblResult_);
     resultLayout->addSpacing(12);
-    resultLayout->addWidget(makeLabel(
-        7,
-        QStringLiteral("The Ideal Waist Hip Ratio (WHR) is one of the ways of knowing what are "
-                       "your chances of suffering from a coronary disease is like."),
-        result));
-    resultLayout->addWidget(makeLabel(
-        8,
-        QStringLiteral("Knowing the Ideal Waist Hip Ratio (WHR) helps you understand if extra fat "
-                       "is stored around your hips thus making you obese and more prone to heart "
-                       "diseases."),
-        result));
-    resultLayout->addWidget(makeLabel(
-        9,
-        QStringLiteral("This software is not the ultimate answer to your problems and only serves "
-                       "as a guide. Please consult your physician before changing your diet."),
-        result));
+    resultLayout->addWidget(
+        makeLabel(7,
+                  tr("The Ideal Waist Hip Ratio (WHR) is one of the ways of knowing what are "
+                     "your chances of suffering from a coronary disease is like."),
+                  result));
+    resultLayout->addWidget(
+        makeLabel(8,
+                  tr("Knowing the Ideal Waist Hip Ratio (WHR) helps you understand if extra fat "
+                     "is stored around your hips thus making you obese and more prone to heart "
+                     "diseases."),
+                  result));
+    resultLayout->addWidget(
+        makeLabel(9,
+                  tr("This software is not the ultimate answer to your problems and only serves "
+                     "as a guide. Please consult your physician before changing your diet."),
+                  result));
     resultLayout->addStretch(1);
     resultLayout->addWidget(back, 0, Qt::AlignRight);
 }
 
 void frmIdealWaistHipRatioMain::Form_Load() {
-    cboSex_->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+    cboSex_->addItems(sexItems());
     cboSex_->setCurrentIndex(0);
     showStep(InputStep, cboSex_);
 }
@@ -128,13 +170,12 @@ void frmIdealWaistHipRatioMain::cmdCalculate_Click() {
                                txtWaist_->text().toStdString(), txtHip_->text().toStdString());
     if (const auto *refusal = std::get_if<WaistHipRefusal>(&outcome)) {
         NumberBox *box = refusal->box == WaistHipBox::Waist ? txtWaist_ : txtHip_;
-        box->refuse(QString::fromStdString(refusal->message));
+        box->refuse(RefusalText(*refusal));
         return;
     }
     // The ratio only chooses the zone; it is not shown.
-    SetResultText(
-        lblResult_, step(ResultStep)->title() + QLatin1Char(':'),
-        QString::fromLatin1(WaistHipRiskZoneSentence(std::get<WaistHipRatio>(outcome).zone)));
+    SetResultText(lblResult_, step(ResultStep)->title() + QLatin1Char(':'),
+                  ZoneSentence(std::get<WaistHipRatio>(outcome).zone));
     showStep(ResultStep, lblResult_);
 }
 
