@@ -2,6 +2,7 @@
 
 #include "widgets/Design.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -12,6 +13,19 @@ GraphicalButton::GraphicalButton(const QString &caption, const QColor &backgroun
     : QPushButton(caption, parent) {
     FixFace(this, background);
     setAccessibleName(WithoutAccessKeys(caption));
+}
+
+void GraphicalButton::keyPressEvent(QKeyEvent *event) {
+    // Not by making it an automatic default button: the style would give it a frame and room for
+    // that, which the launcher's design has not.
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void GraphicalButton::paintEvent(QPaintEvent *) {

@@ -107,6 +107,8 @@ for row in "${walk[@]}"; do
     for key in $keys; do
         if [[ $key == menu:* ]]; then
             open_menu "${key#menu:}"
+        elif [[ $key == type:* ]]; then
+            xdotool type --delay 100 "${key#type:}"
         else
             xdotool key "$key"
         fi

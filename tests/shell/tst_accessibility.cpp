@@ -30,7 +30,9 @@ const QString kMain = QStringLiteral("http://" TEST_MAIN_HOST);
 // that key where the focus is (in an open menu while one is up); "Tab>name" presses Tab until the
 // control of that name has the focus; "'text" types the text; "@name" checks that the focus is on
 // that control; "?name=text" checks what a shown control of that name reads ("_" for a blank);
-// "+name" and "-name" check that such a control is shown, or that none is.
+// "+name" and "-name" check that such a control is shown, or that none is; "=text" checks that a
+// screen reader hears the text as the focus lands: in the name of the focused control or of a
+// panel around it, or in the control's description.
 using Keys = QString;
 
 QWidget *Shown(const QString &name) {
@@ -82,6 +84,12 @@ void Press(const QString &keys) {
             QWidget *shown = Shown(name.section('=', 0, 0));
             QVERIFY2(shown, qPrintable(step));
             QCOMPARE(Reads(shown), name.section('=', 1).replace('_', ' '));
+        } else if (step.startsWith('=')) {
+            QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(focus);
+            QString said = heard->text(QAccessible::Description);
+            for (; heard && heard->object() != focus->window(); heard = heard->parent())
+                said += " | " + heard->text(QAccessible::Name);
+            QVERIFY2(said.contains(QString(name).replace('_', ' ')), qPrintable(said));
         } else if (step.startsWith('+') || step.startsWith('-')) {
             QCOMPARE(Shown(name) != nullptr, step.startsWith('+'));
         } else {
@@ -317,7 +325,8 @@ void AccessibilityTest::tasksByKeysAlone_data() {
     QTest::newRow("bmi: kilograms and meters, Back, then Escape")
         << "@cmdSelectOption_1 Space @optKG Space @cmbKG '70 Tab '.5 Tab @cmdBackWeight "
            "Tab @cmdOkWeight Space @optKG Tab @optMeter Space @cmbMeter '1 Tab '.7 "
-           "Tab>cmdCalculate Space @lblYourHeight ?lblYourHeight=1.7_Meters "
+           "Tab>cmdCalculate Space @lblYourHeight =Your_Body_Mass_Index_Is_24.39 "
+           "=You_weight_is_Normal ?lblYourHeight=1.7_Meters "
            "?lblYourWeight=70.5_Kilograms ?lblYourBodyMassIndex=24.39 "
            "?lblResult=You_weight_is_Normal Tab>cmdBack Space @cmdCalculate Tab>optKG Space "
            "?cmbKG=70 ?cmbPointKG=.5 Tab>cmdCalculate Space Esc -lblYourHeight +picMain "
@@ -325,17 +334,18 @@ void AccessibilityTest::tasksByKeysAlone_data() {
         << QStringList{};
     QTest::newRow("ibw from its launcher text: kilograms, Back, Exit")
         << "Tab>lblCaption_5 Enter @cmbGender Down Tab @cmbFeet End Tab @optKG Space "
-           "Tab>cmdCalculate Space @lblResult ?lblResult=88_Kgs_To_107.5_Kgs Tab>cmdBack "
+           "Tab>cmdCalculate Space @lblResult "
+           "=Your_Ideal_Body_Weight_Should_Be_Between_88_Kgs_To_107.5_Kgs Tab>cmdBack "
            "Space @cmdCalculate Space Tab>cmdExit Space +picMain @lblCaption_5"
         << QStringList{};
     QTest::newRow("whr: waist and hip, Back")
         << "Tab>cmdSelectOption_3 Space @cboSex Down Tab @txtWaist '85 Tab @txtHip '100 Tab "
-           "@cmdCalculate Space @lblResult ?lblResult=You_are_in_High_Risk_Zone Tab @cmdBack "
+           "@cmdCalculate Space @lblResult =You_are_in_High_Risk_Zone Tab @cmdBack "
            "Space @cboSex ?cboSex=Male ?txtWaist="
         << QStringList{};
     QTest::newRow("frame from its launcher text: elbow, Back, File Exit")
         << "Tab>lblCaption_3 Space @cboSex Tab @cboHeight Down Tab @txtElbowInch '2.7 Tab "
-           "@cmdCalculate Space @lblResult ?lblResult=You_have_a_Medium_Frame Tab @cmdBack "
+           "@cmdCalculate Space @lblResult =You_have_a_Medium_Frame Tab @cmdBack "
            "Space @cboSex Alt+F 'x +picMain @lblCaption_3"
         << QStringList{};
     QTest::newRow("refer a friend")

@@ -461,6 +461,7 @@ void ExitWindowTest::linksOpenTheirPages() {
 void ExitWindowTest::bothExitsEndTheProgram_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("E&xit button") << "button";
+    QTest::newRow("Enter on the focused E&xit") << "enter";
     QTest::newRow("Alt+X") << "key";
     QTest::newRow("close box") << "close";
 }
@@ -471,6 +472,8 @@ void ExitWindowTest::bothExitsEndTheProgram() {
     other.show();
     if (how == "button")
         Click(window, "cmdClose");
+    else if (how == "enter")
+        QTest::keyClick(window->focusWidget(), Qt::Key_Return); // the window opens on E&xit
     else if (how == "key")
         QTest::keyClick(window, Qt::Key_X, Qt::AltModifier);
     else

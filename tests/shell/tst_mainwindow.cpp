@@ -280,9 +280,17 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
     QCOMPARE(caption(calculator.captionIndex)->text(), QString::fromUtf8(calculator.caption));
 
     QStringList opened; // what each launcher opened, as a user sees it
-    for (QWidget *launcher : {static_cast<QWidget *>(button),
-                              static_cast<QWidget *>(caption(calculator.captionIndex))}) {
-        QTest::mouseClick(launcher, Qt::LeftButton);
+    // The button clicked, the button pressed by Enter while it has the focus, the text clicked.
+    for (const QString &how : QStringList{"click", "Enter", "text"}) {
+        if (how == "Enter") {
+            button->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(button, Qt::Key_Return);
+        } else {
+            QWidget *launcher = how == "click"
+                                    ? static_cast<QWidget *>(button)
+                                    : static_cast<QWidget *>(caption(calculator.captionIndex));
+            QTest::mouseClick(launcher, Qt::LeftButton);
+        }
         QMdiSubWindow *input = main->findChild<QMdiArea *>()->activeSubWindow();
         QVERIFY(input);
         QVERIFY(input->isVisible());
@@ -308,12 +316,14 @@ void MainWindowTest::everyCalculatorOpensFromButtonAndText() {
         SettleDeletions();
     }
     QCOMPARE(opened[1], opened[0]);
+    QCOMPARE(opened[2], opened[0]);
 }
 
 void MainWindowTest::aboutIsModalAndCloses_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("OK button") << "click";
     QTest::newRow("Enter") << "enter";
+    QTest::newRow("Enter on the focused OK") << "enter on ok";
     QTest::newRow("Escape") << "escape";
 }
 
@@ -330,9 +340,12 @@ void MainWindowTest::aboutIsModalAndCloses() {
         seen = about->isModal() && about->windowTitle() == QStringLiteral("Vellora v1.20");
         auto *ok = about->findChild<QPushButton *>(QStringLiteral("cmdOK"));
         seen = seen && ok->text() == QStringLiteral("&OK") && ok->isDefault();
-        if (how == "click")
+        if (how == "click") {
             QTest::mouseClick(ok, Qt::LeftButton);
-        else
+        } else if (how == "enter on ok") {
+            ok->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(ok, Qt::Key_Return);
+        } else
             QTest::keyClick(about, how == "enter" ? Qt::Key_Return : Qt::Key_Escape);
     });
     ChooseMenuItem(bar(), QStringLiteral("mnuHelp"), QStringLiteral("mnuAbout"));
@@ -359,18 +372,24 @@ void MainWindowTest::aboutLinksKeepItOpen() {
 }
 
 void MainWindowTest::exitButtonAndFileExitClose_data() {
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Exit button") << false;
-    QTest::newRow("File > Exit") << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "click";
+    QTest::newRow("Enter on the focused Exit") << "enter";
+    QTest::newRow("File > Exit") << "menu";
 }
 
 void MainWindowTest::exitButtonAndFileExitClose() {
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     QSignalSpy unloaded(main.get(), &frmMDI::unloaded);
-    if (fromMenu)
+    if (how == "menu") {
         ChooseMenuItem(bar(), QStringLiteral("mnuFile"), QStringLiteral("mnuExit"));
-    else
+    } else if (how == "enter") {
+        auto *exit = main->findChild<QPushButton *>(QStringLiteral("cmdMdiExit"));
+        exit->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(exit, Qt::Key_Return);
+    } else {
         Click(main.get(), "cmdMdiExit");
+    }
     QTRY_COMPARE(unloaded.count(), 1);
     QVERIFY(!main->isVisible());
     QVERIFY(main->exitWindow() && main->exitWindow()->isVisible());

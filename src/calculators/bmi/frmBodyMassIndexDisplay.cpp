@@ -122,6 +122,13 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
                                                           : tr("%1 Kilograms").arg(weight));
     SetResultText(lblYourBodyMassIndex_, Heading(2),
                   LocalNumberText(QString::fromStdString(result.bodyMassIndexText)));
+    // The window opens on the height, inside the result's panel, which a screen reader names on
+    // the way in: named with the index and the verdict too, they are heard as the result appears,
+    // before any key.
+    auto *panel = static_cast<QGroupBox *>(lblResult_->parentWidget());
+    panel->setAccessibleName(panel->title() + QStringLiteral(". ") +
+                             lblYourBodyMassIndex_->accessibleName() + QStringLiteral(". ") +
+                             lblResult_->text());
 }
 
 CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
