@@ -363,13 +363,16 @@ check "the end of the session ends the program" ended "$third" 30
 # In German: Wine takes the Windows user's regional settings and display language from the
 # host's locale. The update question (the stored date with day and month in two digits, which
 # either German short date, d.M.yyyy as in Wine or dd.MM.yyyy, reads) then has the program's
-# German text and Qt's German Yes and No.
+# German text and Qt's German Yes and No. The Windows session ended above, and Wine starts its
+# services again with the next command, so that command (the date's) is given the German settings
+# too: given the United States ones, the program was seen to read the date in their form.
+german=(LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8)
 old_day=$(date -d '15 days ago' +%d.%m.%Y)
-timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" /d "$(scramble "$old_day")" /f \
-    >/dev/null 2>&1
-start LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
-german=$started
-question=$(windows_of "$german" 'Vellora' 90 | head -n 1)
+env "${german[@]}" timeout 30 wine reg add "$settings_key" /v "$(scramble Duration)" \
+    /d "$(scramble "$old_day")" /f >/dev/null 2>&1
+start "${german[@]}"
+german_copy=$started
+question=$(windows_of "$german_copy" 'Vellora' 90 | head -n 1)
 message=
 [[ -n $question ]] && message=$(copied_text "$question")
 in_german() {
@@ -379,9 +382,9 @@ in_german() {
 check "under a German locale the update question is in German, with Qt's \"&Ja\" and \"&Nein\"" \
     in_german
 [[ -n $question ]] && xdotool key --clearmodifiers alt+n
-windows_of "$german" 'Vellora v1.20' 60 >/dev/null
+windows_of "$german_copy" 'Vellora v1.20' 60 >/dev/null
 timeout 60 wine wineboot --end-session >/dev/null 2>&1
-ended "$german" 30
+ended "$german_copy" 30
 
 # The uninstaller, like NSIS's, finishes from a copy of itself: wait for it.
 gone() {
