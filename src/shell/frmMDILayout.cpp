@@ -80,6 +80,8 @@ constexpr double kIconHeight = 510;
 constexpr double kBottomStripHeight = 735;
 constexpr double kButtonContainerWidth = 11655;
 constexpr double kExitButtonWidth = 1335;
+constexpr double kFullBrandWidth = 6975;
+constexpr double kFullBrandHeight = 615;
 
 constexpr double kLauncherPanelHeight = 8400;
 // Below the last text the launcher panel keeps the margin the first one has above it.
@@ -243,7 +245,7 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
                                platform_, strip);
     Label7_->setFont(VerdanaFont(8.25, true, true));
     Label7_->setWordWrap(true);
-    PlaceTwips(Label7_, 120, 0, 6975, 615);
+    PlaceTwips(Label7_, 120, 0, kFullBrandWidth, kFullBrandHeight);
 
     cmdMdiExit_ = new GraphicalButton(tr("&Exit"), kButtonGrey, strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
@@ -291,6 +293,14 @@ void frmMDI::placeOnWidth() {
         PlaceTwips(label, (screen - width) / 2, design.top, width, design.height);
     }
     PlaceTwips(cmdMdiExit_, screen - (kExitButtonWidth + 120), 120, kExitButtonWidth, 495);
+    // The offer in the bottom strip keeps its designed room, or takes more of the strip's width,
+    // up to the Exit button, where its wrapped text needs more lines than the strip has.
+    const double room = screen - (kExitButtonWidth + 480);
+    double brandWidth = kFullBrandWidth;
+    while (brandWidth < room &&
+           Label7_->heightForWidth(TwipsToPixels(brandWidth)) > TwipsToPixels(kFullBrandHeight))
+        brandWidth = std::min(room, brandWidth + 600);
+    PlaceTwips(Label7_, 120, 0, brandWidth, kFullBrandHeight);
 }
 
 namespace {

@@ -122,9 +122,17 @@ void MainWindowTest::centresOnItsOwnWidth() {
     for (const auto &[name, expectedWidth] : centred) {
         auto *widget = main->findChild<QWidget *>(name);
         QVERIFY2(widget, qPrintable(name));
-        const double left = (screen - expectedWidth) / 2;
+        // A text wider than its design (a wider font, another language) widens its label.
+        double drawnWidth = expectedWidth;
+        if (widget->width() != qRound(expectedWidth / 15)) {
+            auto *label = qobject_cast<QLabel *>(widget);
+            QVERIFY2(label && label->fontMetrics().horizontalAdvance(label->text()) + 4 >
+                                  qRound(expectedWidth / 15),
+                     qPrintable(name));
+            drawnWidth = widget->width() * 15.0;
+        }
+        const double left = (screen - drawnWidth) / 2;
         QCOMPARE(widget->x(), qRound(left / 15));
-        QCOMPARE(widget->width(), qRound(expectedWidth / 15));
     }
     // "Welcome to Vellora" is 4005 twips wide: on an even number of pixels its edge falls on
     // a half twip, and the half is kept, as its x above shows (dropped, x would be a pixel less).
