@@ -34,16 +34,11 @@ constexpr WeightUnit kLb = WeightUnit::Pounds;
 constexpr HeightUnit kM = HeightUnit::Meters;
 constexpr HeightUnit kIn = HeightUnit::Inches;
 
+// The strings are built in place: MinGW's GCC 12 takes assigning a C string to a std::string for
+// an overlapping copy (a false -Wrestrict) once inlined here.
 BmiSelection Pick(WeightUnit weightUnit, const char *weightWhole, const char *weightTenths,
                   HeightUnit heightUnit, const char *heightWhole, const char *heightTenths) {
-    BmiSelection selection;
-    selection.weightUnit = weightUnit;
-    selection.weightWhole = weightWhole;
-    selection.weightTenths = weightTenths;
-    selection.heightUnit = heightUnit;
-    selection.heightWhole = heightWhole;
-    selection.heightTenths = heightTenths;
-    return selection;
+    return {weightUnit, weightWhole, weightTenths, heightUnit, heightWhole, heightTenths};
 }
 
 // --- Reference model, kept apart from the calculator's own code ---
