@@ -15,6 +15,17 @@ namespace vellora {
 
 namespace {
 
+// Newer screen readers speak inserted text only in boxes one can type into, and look for a closed
+// list's new item in a drop-down they do not find: where Qt can, the item the user moved to is
+// announced to them as well.
+void AnnounceItem([[maybe_unused]] QAccessibleInterface *list,
+                  [[maybe_unused]] const QString &item) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(list, item);
+    QAccessible::updateAccessibility(&announcement);
+#endif
+}
+
 // A fixed list: its name is what it holds, its value and its text the current item. The text is
 // reported as chosen (selected) as a whole, the way a list with the focus shows it, so that a
 // screen reader speaks the new item when the text is replaced.
@@ -28,6 +39,8 @@ public:
         QObject::connect(list, &QComboBox::currentTextChanged, list, [this](const QString &text) {
             QAccessibleTextInsertEvent event(this, 0, text);
             QAccessible::updateAccessibility(&event);
+            if (this->list()->hasFocus())
+                AnnounceItem(this, text);
         });
     }
 
