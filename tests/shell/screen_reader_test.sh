@@ -77,9 +77,15 @@ sleep 4 # Orca presents the new window
 # The walk: each row presses its keys, the first of which Orca echoes, and gives what Orca must
 # say before the next row's key, as an extended regular expression; every stop besides must be
 # more than a window, a frame or a layered pane.
+# A row "48|..." gives what Orca 48 and later say at the row above, where they word it otherwise.
+orca_version=$(orca --version 2>/dev/null | grep -oE '[0-9]+' | head -n 1)
 walk=()
 while IFS= read -r row; do
-    [[ -z $row || $row == \#* ]] || walk+=("$row")
+    if [[ $row == 48\|* ]]; then
+        ((${orca_version:-0} >= 48)) && walk[-1]="${walk[-1]%%|*}|${row#48|}"
+    elif [[ -n $row && $row != \#* ]]; then
+        walk+=("$row")
+    fi
 done <"${SCREEN_READER_WALK:-$(dirname "$0")/screen_reader_walk.txt}"
 
 # A menu opened by its access key as a user does it, the Alt key held down while the letter goes
