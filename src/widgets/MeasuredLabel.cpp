@@ -1,6 +1,7 @@
 #include "widgets/MeasuredLabel.h"
 
 #include <QHashFunctions>
+#include <QTextDocument>
 
 #include <array>
 #include <cstddef>
@@ -64,18 +65,11 @@ private:
     std::unordered_map<Basis, std::shared_ptr<Measures>, BasisHash> table_;
 };
 
-// Labels measured by QLabel itself, every time: those that lay their text out through a text
-// document (a child QLabel makes for rich, selectable or focusable text), whose sizes are not
-// the plain text's; and those with size limits, which QLabel does not measure afresh when the
-// limits change, so that what it answers then belongs to no settings that could be shared.
-bool MeasuresAlone(const QLabel &label) {
-    if (label.minimumSize() != QSize(0, 0) || label.maximumWidth() != QWIDGETSIZE_MAX)
-        return true;
-    for (const QObject *child : label.children()) {
-        if (child->inherits("QWidgetTextControl"))
-            return true;
-    }
-    return false;
+// Labels with size limits are measured by QLabel itself, every time: it does not measure afresh
+// when the limits change, so that what it answers then belongs to no settings that could be
+// shared.
+bool HasSizeLimits(const QLabel &label) {
+    return label.minimumSize() != QSize(0, 0) || label.maximumWidth() != QWIDGETSIZE_MAX;
 }
 
 } // namespace
@@ -85,8 +79,15 @@ MeasuredLabel::MeasuredLabel(const QString &text, QWidget *parent)
 
 MeasuredLabel::~MeasuredLabel() = default;
 
+bool MeasuredLabel::laidOutAsDocument() const {
+    const Qt::TextFormat format = textFormat();
+    return focusPolicy() != Qt::NoFocus ||
+           (textInteractionFlags() & (Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard)) ||
+           (format != Qt::PlainText && (format != Qt::AutoText || Qt::mightBeRichText(text())));
+}
+
 MeasuredLabel::Measures *MeasuredLabel::measures() const {
-    if (MeasuresAlone(*this))
+    if (HasSizeLimits(*this) || laidOutAsDocument())
         return nullptr;
     Basis now{text(),
               font(),

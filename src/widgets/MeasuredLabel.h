@@ -25,6 +25,12 @@ public:
     QSize minimumSizeHint() const override;
     int heightForWidth(int width) const override;
 
+protected:
+    // Whether QLabel lays the text out through a text document of its own, to other sizes than
+    // the plain text's: rich or selectable text, or a label that can take the focus. Such a label
+    // is measured by QLabel.
+    virtual bool laidOutAsDocument() const;
+
 private:
     struct Basis;
     struct Measures;

@@ -7,8 +7,10 @@ namespace vellora {
 
 ReadableLabel::ReadableLabel(const QString &text, QWidget *parent)
     : MeasuredLabel(text, parent) {
-    // The text is in place, as plain text, before the label can take the focus.
+    // The text is in place, as plain text with nothing to select or follow, before the label can
+    // take the focus. (Setting the interaction takes the focus policy away, so that comes after.)
     setTextFormat(Qt::PlainText);
+    setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -29,6 +31,10 @@ bool ReadableLabel::event(QEvent *event) {
 void ReadableLabel::focusInEvent(QFocusEvent *event) {
     // Likewise when the focus arrives: the focus frame is drawn by paintEvent.
     QFrame::focusInEvent(event);
+}
+
+bool ReadableLabel::laidOutAsDocument() const {
+    return textFormat() != Qt::PlainText || textInteractionFlags() != Qt::NoTextInteraction;
 }
 
 void ReadableLabel::paintEvent(QPaintEvent *event) {

@@ -21,6 +21,9 @@ protected:
     bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // Only once its text is made other than plain or given an interaction: it never lets QLabel
+    // make the text document that a label taking the focus would have.
+    bool laidOutAsDocument() const override;
 };
 
 } // namespace vellora

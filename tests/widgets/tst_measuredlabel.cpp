@@ -1,10 +1,14 @@
 #include "widgets/MeasuredLabel.h"
+#include "widgets/ReadableLabel.h"
 
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
 
 using vellora::MeasuredLabel;
+using vellora::ReadableLabel;
 
 // A remembered size must never outlive what it was measured with, nor be handed to a label that
 // measures differently: after each change the label answers as a plain label with the same
@@ -16,6 +20,8 @@ private slots:
     void followsEveryChange_data();
     void followsEveryChange();
     void sharesOnlyWithLabelsMeasuredAlike();
+    void readableLabelMeasuresAsPlainText_data();
+    void readableLabelMeasuresAsPlainText();
 };
 
 using Change = std::function<void(QLabel &)>;
@@ -93,6 +99,54 @@ void MeasuredLabelTest::sharesOnlyWithLabelsMeasuredAlike() {
     QVERIFY(Measure(plainFocusable) != Measure(plainDrawn));
     QCOMPARE(Measure(focusable), Measure(plainFocusable));
     QCOMPARE(Measure(drawn), Measure(plainDrawn));
+}
+
+using Step = std::function<void(QLineEdit &before, ReadableLabel &label)>;
+Q_DECLARE_METATYPE(Step)
+
+void MeasuredLabelTest::readableLabelMeasuresAsPlainText_data() {
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<bool>("focused");
+    const Step tab = [](QLineEdit &before, ReadableLabel &) {
+        QTest::keyClick(&before, Qt::Key_Tab);
+    };
+    QTest::newRow("shown") << Step([](QLineEdit &, ReadableLabel &) {}) << false;
+    QTest::newRow("reached by Tab") << tab << true;
+    QTest::newRow("text replaced while focused")
+        << Step([=](QLineEdit &before, ReadableLabel &label) {
+               tab(before, label);
+               label.setPlainText(label.text().repeated(2));
+           })
+        << true;
+}
+
+// A label reached by Tab measures its text as a label that cannot take the focus does, whatever
+// it went through: QLabel would lay its text out through a text document, to other sizes (above).
+void MeasuredLabelTest::readableLabelMeasuresAsPlainText() {
+    QFETCH(Step, step);
+    QFETCH(bool, focused);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *before = new QLineEdit(&window);
+    auto *label =
+        new ReadableLabel(QStringLiteral("Your weight is within the range for your height"));
+    label->setWordWrap(true);
+    layout->addWidget(before);
+    layout->addWidget(label);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    step(*before, *label);
+    QCOMPARE(label->hasFocus(), focused);
+    QCOMPARE(label->focusPolicy(), Qt::TabFocus);
+    QLabel plain(label->text());
+    plain.setWordWrap(true);
+    plain.setFont(label->font());
+    QCOMPARE(Measure(*label), Measure(plain));
+    // And so does QLabel, past the sizes either keeps (setting the indent drops QLabel's).
+    label->setIndent(label->indent());
+    QCOMPARE(label->QLabel::sizeHint(), plain.sizeHint());
+    QCOMPARE(label->QLabel::minimumSizeHint(), plain.minimumSizeHint());
 }
 
 QTEST_MAIN(MeasuredLabelTest)
