@@ -9,54 +9,44 @@
 
 namespace vellora {
 
-namespace {
-
-QString Translated(const char *text) {
-    return QCoreApplication::translate("Promotions", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 QString FullBrandCaption() {
-    return Translated(QT_TRANSLATE_NOOP(
+    return QCoreApplication::translate(
         "Promotions", "Home Business Opportunity. Start your own Internet business and make money "
                       "online. Get this software fully branded for your website. Click here for "
-                      "more details."));
+                      "more details.");
 }
 
 QString CoBrandCaption(CoBrandSpacing spacing) {
     // The caption as designed, with its access-key marks left out: "&&" shows as "&".
     return WithoutAccessKeys(
-        Translated(
-            QT_TRANSLATE_NOOP(
-                "Promotions",
-                "Co-brand this software for your site.  Increase loyalty and traffic to your "
-                "site. Put your site's name &&  link here. See \"Help\" for details.%1Click "
-                "Here for more info on co-branding."))
+        QCoreApplication::translate(
+            "Promotions",
+            "Co-brand this software for your site.  Increase loyalty and traffic to your "
+            "site. Put your site's name &&  link here. See \"Help\" for details.%1Click "
+            "Here for more info on co-branding.")
             .arg(spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")));
 }
 
 QString DiscussionBoardBannerCaption() {
-    return Translated(
-               QT_TRANSLATE_NOOP(
-                   "Promotions",
-                   "Talk health and fitness with others on the Orvantix discussion board at %1"))
+    return QCoreApplication::translate(
+               "Promotions",
+               "Talk health and fitness with others on the Orvantix discussion board at %1")
         .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 
 QString VisitHomePageBannerCaption() {
-    return Translated(
-               QT_TRANSLATE_NOOP(
-                   "Promotions",
-                   "Join the Orvantix discussion board for health and fitness. Click here to "
-                   "visit %1"))
+    return QCoreApplication::translate(
+               "Promotions",
+               "Join the Orvantix discussion board for health and fitness. Click here to "
+               "visit %1")
         .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 
 QString ForumBannerCaption() {
-    return Translated(QT_TRANSLATE_NOOP(
-                          "Promotions",
-                          "Ask your health questions in the Orvantix online forum: visit %1"))
+    return QCoreApplication::translate(
+               "Promotions", "Ask your health questions in the Orvantix online forum: visit %1")
         .arg(QStringLiteral(VELLORA_MAIN_HOST));
 }
 

@@ -33,28 +33,22 @@ const char *const kQtOptionsWithValue[] = {"platform",
 const char *const kQtFlags[] = {"reverse", "widgetcount", "testability",
                                 "sync",    "nograb",      "dograb"};
 
-// In the user's language where an application object has its translations installed.
-QString Translated(const char *text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 } // namespace
 
 CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(Translated(QT_TRANSLATE_NOOP(
-        "CommandLine",
-        "Four personal-health calculators in one window: Body Mass Index, Ideal\n"
-        "Body Weight, Body Frame Size and Ideal Waist Hip Ratio.\n\n"
-        "Qt's own options, such as -platform, -style and -display, are taken too.")));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Four personal-health calculators in one window: Body Mass Index, Ideal\n"
+                       "Body Weight, Body Frame Size and Ideal Waist Hip Ratio.\n\n"
+                       "Qt's own options, such as -platform, -style and -display, are taken too."));
     // Qt spells its own options with one dash: "-style fusion".
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
-        Translated(QT_TRANSLATE_NOOP("CommandLine", "Displays help on commandline options.")));
+        QCoreApplication::translate("CommandLine", "Displays help on commandline options."));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
-        Translated(QT_TRANSLATE_NOOP("CommandLine", "Displays version information.")));
+        QCoreApplication::translate("CommandLine", "Displays version information."));
     parser.addOption(help);
     parser.addOption(version);
     for (const char *name : kQtOptionsWithValue) {
@@ -74,10 +68,9 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
     const auto refuse = [&answer, &program](const QString &complaint) {
         answer.carryOn = false;
         answer.exitCode = 1;
-        answer.errorOutput =
-            Translated(
-                QT_TRANSLATE_NOOP("CommandLine", "%1: %2\nTry '%1 --help' for more information.\n"))
-                .arg(program, complaint);
+        answer.errorOutput = QCoreApplication::translate(
+                                 "CommandLine", "%1: %2\nTry '%1 --help' for more information.\n")
+                                 .arg(program, complaint);
     };
     if (!parser.parse(arguments)) {
         refuse(parser.errorText());
@@ -96,7 +89,7 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
         answer.carryOn = false;
         answer.output = kProgramTitle + QLatin1Char(' ') + kProgramVersion + QLatin1Char('\n');
     } else if (!parser.positionalArguments().isEmpty()) {
-        refuse(Translated(QT_TRANSLATE_NOOP("CommandLine", "Unexpected argument '%1'."))
+        refuse(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                    .arg(parser.positionalArguments().first()));
     }
     return answer;

@@ -44,7 +44,7 @@ QString CatalogueLanguage(const QStringList &uiLanguages) {
     return {};
 }
 
-QString FollowUserLanguage(QObject *owner) {
+void FollowUserLanguage(QObject *owner) {
     const QString language = CatalogueLanguage(QLocale().uiLanguages());
     if (!language.isEmpty()) {
         auto *own = new QTranslator(owner);
@@ -65,7 +65,6 @@ QString FollowUserLanguage(QObject *owner) {
         }
         delete qt;
     }
-    return language;
 }
 
 } // namespace vellora

@@ -16,7 +16,7 @@ QString CatalogueLanguage(const QStringList &uiLanguages);
 // box), in the user's language: the program's catalogue for CatalogueLanguage of the default
 // locale's languages, with Qt's own for that language beside it. Where the program stays in
 // English, Qt's own texts still follow the user's first language Qt has a catalogue for. The
-// translators belong to the owner. Returns the catalogue language.
-QString FollowUserLanguage(QObject *owner);
+// translators belong to the owner.
+void FollowUserLanguage(QObject *owner);
 
 } // namespace vellora
