@@ -18,6 +18,12 @@ public:
     using QWidget::QWidget;
     QPushButton *exitButton = nullptr;
 
+    // Never wider than the body is fixed at: the window takes its width from this hint, and a
+    // long text that wraps asks for its width on one line.
+    QSize sizeHint() const override {
+        return QWidget::sizeHint().boundedTo(maximumSize()).expandedTo(minimumSize());
+    }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override {
         const bool closing =

@@ -133,6 +133,9 @@ void ShortScreensTest::everyWindowFitsTheChildArea() {
                                  " high in " + QByteArray::number(area->viewport()->height());
         QVERIFY2(area->viewport()->rect().contains(shown->geometry()), where.constData());
         QVERIFY2(!area->verticalScrollBar()->isVisible(), where.constData());
+        // No blank band beside the body: the window is as wide as the body and its frame.
+        const QMargins frame = shown->contentsMargins();
+        QVERIFY2(shown->width() == shown->widget()->width() + frame.left() + frame.right(), name);
         whole(shown);
         if (designed) {
             for (auto [strip, height] :
