@@ -5,6 +5,19 @@
 
 namespace vellora {
 
+namespace {
+
+// Runs a step of QLabel's while the label shows as one that cannot take the focus: QLabel then
+// keeps its plain text as other labels do, without a text document of its own.
+template <class Step> void AsUnfocusable(QLabel &label, Step step) {
+    const Qt::FocusPolicy policy = label.focusPolicy();
+    label.setFocusPolicy(Qt::NoFocus); // leaves the focus where it is
+    step();
+    label.setFocusPolicy(policy);
+}
+
+} // namespace
+
 ReadableLabel::ReadableLabel(const QString &text, QWidget *parent)
     : MeasuredLabel(text, parent) {
     // The text is in place, as plain text with nothing to select or follow, before the label can
@@ -15,22 +28,25 @@ ReadableLabel::ReadableLabel(const QString &text, QWidget *parent)
 }
 
 void ReadableLabel::setPlainText(const QString &text) {
-    const Qt::FocusPolicy policy = focusPolicy();
-    setFocusPolicy(Qt::NoFocus); // leaves the focus where it is
-    setText(text);
-    setFocusPolicy(policy);
+    AsUnfocusable(*this, [&] { setText(text); });
 }
 
 bool ReadableLabel::event(QEvent *event) {
-    // QLabel would build the text document when polished; the frame's polish is all it needs.
-    if (event->type() == QEvent::Polish)
-        return QFrame::event(event);
-    return MeasuredLabel::event(event);
+    if (event->type() != QEvent::Polish)
+        return MeasuredLabel::event(event);
+    bool handled = false;
+    AsUnfocusable(*this, [&] { handled = MeasuredLabel::event(event); });
+    return handled;
 }
 
 void ReadableLabel::focusInEvent(QFocusEvent *event) {
-    // Likewise when the focus arrives: the focus frame is drawn by paintEvent.
-    QFrame::focusInEvent(event);
+    MeasuredLabel::focusInEvent(event);
+    // QLabel makes the document as the focus arrives, whatever the label holds; a label with
+    // nothing to select lets go of it again.
+    AsUnfocusable(*this, [this] {
+        setTextInteractionFlags(Qt::TextSelectableByMouse);
+        setTextInteractionFlags(Qt::NoTextInteraction);
+    });
 }
 
 bool ReadableLabel::laidOutAsDocument() const {

@@ -18,6 +18,7 @@ public:
     void setPlainText(const QString &text);
 
 protected:
+    // QLabel's own handling, without the text document it would make on the way.
     bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
