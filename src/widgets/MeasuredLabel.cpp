@@ -47,24 +47,6 @@ struct BasisHash {
     }
 };
 
-template <class Basis, class Measures> class MeasuresTable {
-public:
-    std::shared_ptr<Measures> find(const Basis &basis) {
-        auto found = table_.find(basis);
-        if (found != table_.end())
-            return found->second;
-        // The program has a few dozen texts; a table grown far past that holds texts that
-        // changed (results, say) and is started afresh.
-        if (table_.size() >= kMostEntries)
-            table_.clear();
-        return table_.emplace(basis, std::make_shared<Measures>()).first->second;
-    }
-
-private:
-    static constexpr std::size_t kMostEntries = 256;
-    std::unordered_map<Basis, std::shared_ptr<Measures>, BasisHash> table_;
-};
-
 // Labels with size limits are measured by QLabel itself, every time: it does not measure afresh
 // when the limits change, so that what it answers then belongs to no settings that could be
 // shared.
@@ -101,8 +83,15 @@ MeasuredLabel::Measures *MeasuredLabel::measures() const {
               buddy() != nullptr,
               style()};
     if (!measuredWith_ || !(now == *measuredWith_)) {
-        static MeasuresTable<Basis, Measures> table;
-        measures_ = table.find(now);
+        static std::unordered_map<Basis, std::shared_ptr<Measures>, BasisHash> table;
+        // The program has a few dozen texts; a table grown far past that holds texts that
+        // changed (results, say) and is started afresh.
+        if (table.size() >= 256 && !table.contains(now))
+            table.clear();
+        std::shared_ptr<Measures> &shared = table[now];
+        if (!shared)
+            shared = std::make_shared<Measures>();
+        measures_ = shared;
         measuredWith_ = std::make_unique<Basis>(std::move(now));
     }
     return measures_.get();
