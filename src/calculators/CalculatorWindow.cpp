@@ -1,6 +1,5 @@
 #include "calculators/CalculatorWindow.h"
 
-#include "links/SharedMenuBar.h"
 #include "widgets/Design.h"
 
 #include <QCloseEvent>
@@ -26,20 +25,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override {
-        const bool closing =
+        const bool plain =
             event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            if (closing && exitButton && exitButton->isEnabled()) {
-                event->accept();
-                exitButton->click();
-                return;
-            }
-            break;
-        default:
-            break;
+        const int key = event->key();
+        const bool closing = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+        if (plain && closing && exitButton && exitButton->isEnabled()) {
+            event->accept();
+            exitButton->click();
+            return;
         }
         QWidget::keyPressEvent(event);
     }
@@ -65,10 +58,6 @@ CalculatorWindow::CalculatorWindow(CalculatorHost &host, const QString &title,
 // The menu bar lives in the main window's menu area, so it goes with the window by hand.
 CalculatorWindow::~CalculatorWindow() {
     delete menu_.data();
-}
-
-Platform &CalculatorWindow::platform() const {
-    return host_.platform();
 }
 
 void CalculatorWindow::placeOnLoad() {
@@ -115,9 +104,16 @@ QPushButton *CalculatorWindow::addButton(const QString &name, const QString &cap
     return button;
 }
 
-void CalculatorWindow::setExitButton(QPushButton *button) {
-    static_cast<Body *>(body_)->exitButton = button;
-    button->setDefault(true);
+QPushButton *CalculatorWindow::addExitButton(const QString &caption, QWidget *parent) {
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), caption, parent);
+    static_cast<Body *>(body_)->exitButton = exit;
+    exit->setDefault(true);
+    connect(exit, &QPushButton::clicked, this, &CalculatorWindow::cmdExit_Click);
+    return exit;
+}
+
+void CalculatorWindow::cmdExit_Click() {
+    close();
 }
 
 void CalculatorWindow::handOverTo(CalculatorWindow *result) {
