@@ -16,10 +16,6 @@ inline int TwipsToPixels(double twips) {
     return qRound(twips / kTwipsPerPixel);
 }
 
-inline QRect TwipsRect(double left, double top, double width, double height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 // Puts the widget at a design position, each edge rounded to the nearest pixel; an edge computed
 // to half a twip comes in as it is.
 void PlaceTwips(QWidget *widget, double left, double top, double width, double height);

@@ -83,7 +83,9 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     // The values and the verdict are reached by Tab, and read with their headings.
     for (int column = 0; column < 3; ++column) {
         const auto &design = designs[column];
-        design.label = MakeValueLabel(QString::fromLatin1(design.value), Heading(column), result);
+        design.label =
+            MakeLabel<ReadableLabel>(QString::fromLatin1(design.value), Heading(column),
+                                     VerdanaFont(9.75, false), result, LabelShape::Centred);
         columns->addWidget(design.label, 1, column);
         columns->setColumnStretch(column, 1);
     }
