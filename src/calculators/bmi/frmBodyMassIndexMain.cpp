@@ -212,14 +212,7 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
 }
 
 void frmBodyMassIndexMain::Form_Load() {
-    // The lists were filled as they were built; each starts at its first item.
-    for (Area *area : {&weight_, &height_}) {
-        for (QComboBox *list :
-             {area->firstWhole, area->firstTenths, area->secondWhole, area->secondTenths})
-            list->setCurrentIndex(0);
-    }
-    weight_.place->setCurrentWidget(weight_.selectPanel);
-    height_.place->setCurrentWidget(height_.selectPanel);
+    // The lists were filled as they were built, each at its first item; no unit is chosen yet.
     cmdBackWeight_Click();
     cmdBackHeight_Click();
     weight_.firstUnit->setFocus(); // the keyboard starts at the first thing to choose

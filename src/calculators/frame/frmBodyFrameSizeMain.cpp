@@ -153,7 +153,6 @@ void frmBodyFrameSizeMain::buildResultStep() {
 
 void frmBodyFrameSizeMain::Form_Load() {
     cboSex_->addItems(sexItems());
-    cboSex_->setCurrentIndex(0);
     cboSex_Click();
     showStep(InputStep, cboSex_);
 }
@@ -163,7 +162,6 @@ void frmBodyFrameSizeMain::cboSex_Click() {
     cboHeight_->clear();
     for (const char *band : HeightBands(SexFromListPosition(cboSex_->currentIndex())))
         cboHeight_->addItem(QString::fromLatin1(band));
-    cboHeight_->setCurrentIndex(0);
 }
 
 void frmBodyFrameSizeMain::cmdCalculate_Click() {

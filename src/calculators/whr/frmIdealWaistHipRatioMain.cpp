@@ -161,7 +161,6 @@ void frmIdealWaistHipRatioMain::buildResultStep() {
 
 void frmIdealWaistHipRatioMain::Form_Load() {
     cboSex_->addItems(sexItems());
-    cboSex_->setCurrentIndex(0);
     showStep(InputStep, cboSex_);
 }
 
