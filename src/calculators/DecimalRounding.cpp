@@ -34,12 +34,8 @@ std::string RoundToHundredths(double value) {
         text.remove_prefix(1);
     }
     const std::size_t exponentMark = text.find('e');
-    std::string significand;
-    for (const char c : text.substr(0, exponentMark)) {
-        if (c != '.') {
-            significand += c;
-        }
-    }
+    std::string significand(text.substr(0, exponentMark));
+    std::erase(significand, '.');
     std::string_view exponentText = text.substr(exponentMark + 1);
     if (!exponentText.empty() && exponentText.front() == '+') {
         exponentText.remove_prefix(1);
@@ -63,19 +59,15 @@ std::string RoundToHundredths(double value) {
     }
 
     if (digitAt(-3) >= '5') {
+        // Nines turn to zeros and carry one place up; past the highest place the carry is a 1.
         std::size_t i = kept.size();
-        bool carry = true;
-        while (carry && i > 0) {
-            --i;
-            if (kept[i] == '9') {
-                kept[i] = '0';
-            } else {
-                ++kept[i];
-                carry = false;
-            }
+        while (i > 0 && kept[i - 1] == '9') {
+            kept[--i] = '0';
         }
-        if (carry) {
+        if (i == 0) {
             kept.insert(kept.begin(), '1');
+        } else {
+            ++kept[i - 1];
         }
     }
 
