@@ -276,26 +276,23 @@ void frmBodyMassIndexMain::cmdBackHeight_Click() {
 }
 
 void frmBodyMassIndexMain::cmdCalculate_Click() {
+    // The lists of the second unit where it is chosen, else those of the first.
+    const auto readLists = [](const Area &area, std::string &whole, std::string &tenths) {
+        const bool second = area.secondUnit->isChecked();
+        whole = (second ? area.secondWhole : area.firstWhole)->currentText().toStdString();
+        tenths = (second ? area.secondTenths : area.firstTenths)->currentText().toStdString();
+    };
     BmiSelection selection;
     if (weight_.firstUnit->isChecked())
         selection.weightUnit = WeightUnit::Kilograms;
     else if (weight_.secondUnit->isChecked())
         selection.weightUnit = WeightUnit::Pounds;
-    const bool kilograms = selection.weightUnit != WeightUnit::Pounds;
-    selection.weightWhole =
-        (kilograms ? weight_.firstWhole : weight_.secondWhole)->currentText().toStdString();
-    selection.weightTenths =
-        (kilograms ? weight_.firstTenths : weight_.secondTenths)->currentText().toStdString();
-
+    readLists(weight_, selection.weightWhole, selection.weightTenths);
     if (height_.firstUnit->isChecked())
         selection.heightUnit = HeightUnit::Meters;
     else if (height_.secondUnit->isChecked())
         selection.heightUnit = HeightUnit::Inches;
-    const bool meters = selection.heightUnit != HeightUnit::Inches;
-    selection.heightWhole =
-        (meters ? height_.firstWhole : height_.secondWhole)->currentText().toStdString();
-    selection.heightTenths =
-        (meters ? height_.firstTenths : height_.secondTenths)->currentText().toStdString();
+    readLists(height_, selection.heightWhole, selection.heightTenths);
 
     const BmiOutcome outcome = CalculateBodyMassIndex(selection);
     if (const auto *refusal = std::get_if<BmiRefusal>(&outcome)) {
