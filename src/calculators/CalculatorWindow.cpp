@@ -62,31 +62,29 @@ CalculatorWindow::~CalculatorWindow() {
 
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
-    // A size hint does not know how high wrapped texts get at the body's width: where longer
-    // texts (in another language) need more than the hint gave, the body takes what they need.
-    if (QLayout *layout = body_->layout(); layout && layout->hasHeightForWidth()) {
-        const QMargins frame = contentsMargins();
-        const int needed = layout->totalHeightForWidth(body_->width());
-        if (needed > height() - frame.top() - frame.bottom()) {
-            body_->setMinimumHeight(needed);
-            adjustSize();
-        }
-    }
-    // The body is as high as designed or, where its controls lay it out, as their texts make it
-    // in the font at hand. On a short child area it gives up the room below its controls, down
-    // to what they take at the body's width. The window is not laid out before it is shown, so
-    // the body's height is what the window leaves inside its frame.
-    if (QLayout *layout = body_->layout(); layout && height() > host_.childAreaRoom()) {
+    if (QLayout *layout = body_->layout()) {
         const QMargins frame = contentsMargins();
         const int chrome = frame.top() + frame.bottom();
-        const int designed = height() - chrome;
-        const int controls = layout->hasHeightForWidth()
-                                 ? layout->totalHeightForWidth(body_->width())
-                                 : layout->totalSizeHint().height();
-        const int fitted =
-            std::clamp(host_.childAreaRoom() - chrome, std::min(controls, designed), designed);
-        body_->setMinimumHeight(fitted);
-        resize(width(), chrome + fitted);
+        const bool wraps = layout->hasHeightForWidth();
+        const int controls =
+            wraps ? layout->totalHeightForWidth(body_->width()) : layout->totalSizeHint().height();
+        // A size hint does not know how high wrapped texts get at the body's width: where longer
+        // texts (in another language) need more than the hint gave, the body takes what they need.
+        if (wraps && controls > height() - chrome) {
+            body_->setMinimumHeight(controls);
+            adjustSize();
+        }
+        // The body is as high as designed or, where its controls lay it out, as their texts make
+        // it in the font at hand. On a short child area it gives up the room below its controls,
+        // down to what they take at the body's width. The window is not laid out before it is
+        // shown, so the body's height is what the window leaves inside its frame.
+        if (height() > host_.childAreaRoom()) {
+            const int designed = height() - chrome;
+            const int fitted =
+                std::clamp(host_.childAreaRoom() - chrome, std::min(controls, designed), designed);
+            body_->setMinimumHeight(fitted);
+            resize(width(), chrome + fitted);
+        }
     }
     const double left = (host_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
