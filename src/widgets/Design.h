@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
 
 class QWidget;
 

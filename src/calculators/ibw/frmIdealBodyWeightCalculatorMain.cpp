@@ -3,7 +3,6 @@
 #include "calculators/LocalNumbers.h"
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
-#include "links/SharedMenuBar.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
