@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstddef>
 #include <string_view>
-#include <system_error>
 
 namespace vellora {
 
@@ -18,16 +17,12 @@ std::string RoundToHundredths(double value) {
         return value > 0 ? "inf" : "-inf";
     }
 
+    // 15 significant digits: "-d.dddddddddddddde-XXX" at the longest, which the buffer holds.
     std::array<char, 64> buffer{};
-
-    // 15 significant digits: "d.dddddddddddddde+XX".
     constexpr int kSignificantDigits = 15;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::scientific, kSignificantDigits - 1);
-    if (error != std::errc()) {
-        return "0.00";
-    }
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
 
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) {
