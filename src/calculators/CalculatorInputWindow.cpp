@@ -1,7 +1,7 @@
 #include "calculators/CalculatorInputWindow.h"
 
 #include "widgets/Design.h"
-#include "widgets/MeasuredLabel.h"
+#include "widgets/Labels.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,18 +19,12 @@ CalculatorInputWindow::CalculatorInputWindow(CalculatorHost &host, const QString
 }
 
 QLabel *CalculatorInputWindow::makeIntroduction(const QString &name, const QString &text) {
-    auto *label = new MeasuredLabel(text, body());
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setFont(VerdanaFont(8.25, false));
-    return label;
+    return MakeLabel(name, text, VerdanaFont(8.25, false), body());
 }
 
 void CalculatorInputWindow::layOut(const QList<QWidget *> &controls,
                                    const QString &calculateCaption, CoBrandSpacing coBrandSpacing) {
-    QPushButton *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), body());
-    setExitButton(exit);
-    connect(exit, &QPushButton::clicked, this, &CalculatorInputWindow::cmdExit_Click);
+    QPushButton *exit = addExitButton(tr("&Exit"), body());
     QPushButton *calculate = addButton(QStringLiteral("cmdCalculate"), calculateCaption, body());
     connect(calculate, &QPushButton::clicked, this, &CalculatorInputWindow::cmdCalculate_Click);
     auto *commands = new QHBoxLayout;
@@ -47,10 +41,6 @@ void CalculatorInputWindow::layOut(const QList<QWidget *> &controls,
     layout->addLayout(commands);
     layout->addStretch(1);
     layout->addWidget(promotions);
-}
-
-void CalculatorInputWindow::cmdExit_Click() {
-    close();
 }
 
 } // namespace vellora

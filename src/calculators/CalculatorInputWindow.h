@@ -15,7 +15,6 @@ namespace vellora {
 class CalculatorInputWindow : public CalculatorWindow {
     Q_OBJECT
 public slots:
-    void cmdExit_Click();
     virtual void cmdCalculate_Click() = 0;
 
 protected:

@@ -1,6 +1,5 @@
 #include "calculators/CalculatorResultWindow.h"
 
-#include "links/SharedMenuBar.h"
 #include "widgets/Accessibility.h"
 
 #include <QFrame>
@@ -22,9 +21,7 @@ CalculatorResultWindow::CalculatorResultWindow(CalculatorHost &host, const QStri
     foot_->setFrameShape(QFrame::StyledPanel);
     auto *promotions = new QVBoxLayout;
     AddBrandingLabels(promotions, coBrandSpacing, platform(), foot_);
-    QPushButton *exit = addButton(QStringLiteral("cmdExit"), tr("&Exit"), foot_);
-    setExitButton(exit);
-    connect(exit, &QPushButton::clicked, this, &CalculatorResultWindow::cmdExit_Click);
+    QPushButton *exit = addExitButton(tr("&Exit"), foot_);
     QPushButton *back = addButton(QStringLiteral("cmdBack"), tr("&Back"), foot_);
     connect(back, &QPushButton::clicked, this, &CalculatorResultWindow::cmdBack_Click);
     auto *footLayout = new QHBoxLayout(foot_);
@@ -44,10 +41,6 @@ QFrame *CalculatorResultWindow::foot() {
 void CalculatorResultWindow::cmdBack_Click() {
     close();
     showInsteadOfLauncher(loadInputWindow());
-}
-
-void CalculatorResultWindow::cmdExit_Click() {
-    close();
 }
 
 } // namespace vellora

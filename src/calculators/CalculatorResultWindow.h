@@ -21,7 +21,6 @@ public:
 public slots:
     // Back, by the button or the File menu.
     void cmdBack_Click();
-    void cmdExit_Click();
 
 protected:
     // The input window Back returns to: the hidden one, or a fresh one if it has gone.

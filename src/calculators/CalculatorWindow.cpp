@@ -1,6 +1,5 @@
 #include "calculators/CalculatorWindow.h"
 
-#include "links/SharedMenuBar.h"
 #include "widgets/Design.h"
 
 #include <QCloseEvent>
@@ -26,20 +25,14 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override {
-        const bool closing =
+        const bool plain =
             event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            if (closing && exitButton && exitButton->isEnabled()) {
-                event->accept();
-                exitButton->click();
-                return;
-            }
-            break;
-        default:
-            break;
+        const int key = event->key();
+        const bool closing = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+        if (plain && closing && exitButton && exitButton->isEnabled()) {
+            event->accept();
+            exitButton->click();
+            return;
         }
         QWidget::keyPressEvent(event);
     }
@@ -67,37 +60,31 @@ CalculatorWindow::~CalculatorWindow() {
     delete menu_.data();
 }
 
-Platform &CalculatorWindow::platform() const {
-    return host_.platform();
-}
-
 void CalculatorWindow::placeOnLoad() {
     adjustSize();
-    // A size hint does not know how high wrapped texts get at the body's width: where longer
-    // texts (in another language) need more than the hint gave, the body takes what they need.
-    if (QLayout *layout = body_->layout(); layout && layout->hasHeightForWidth()) {
-        const QMargins frame = contentsMargins();
-        const int needed = layout->totalHeightForWidth(body_->width());
-        if (needed > height() - frame.top() - frame.bottom()) {
-            body_->setMinimumHeight(needed);
-            adjustSize();
-        }
-    }
-    // The body is as high as designed or, where its controls lay it out, as their texts make it
-    // in the font at hand. On a short child area it gives up the room below its controls, down
-    // to what they take at the body's width. The window is not laid out before it is shown, so
-    // the body's height is what the window leaves inside its frame.
-    if (QLayout *layout = body_->layout(); layout && height() > host_.childAreaRoom()) {
+    if (QLayout *layout = body_->layout()) {
         const QMargins frame = contentsMargins();
         const int chrome = frame.top() + frame.bottom();
-        const int designed = height() - chrome;
-        const int controls = layout->hasHeightForWidth()
-                                 ? layout->totalHeightForWidth(body_->width())
-                                 : layout->totalSizeHint().height();
-        const int fitted =
-            std::clamp(host_.childAreaRoom() - chrome, std::min(controls, designed), designed);
-        body_->setMinimumHeight(fitted);
-        resize(width(), chrome + fitted);
+        const bool wraps = layout->hasHeightForWidth();
+        const int controls =
+            wraps ? layout->totalHeightForWidth(body_->width()) : layout->totalSizeHint().height();
+        // A size hint does not know how high wrapped texts get at the body's width: where longer
+        // texts (in another language) need more than the hint gave, the body takes what they need.
+        if (wraps && controls > height() - chrome) {
+            body_->setMinimumHeight(controls);
+            adjustSize();
+        }
+        // The body is as high as designed or, where its controls lay it out, as their texts make
+        // it in the font at hand. On a short child area it gives up the room below its controls,
+        // down to what they take at the body's width. The window is not laid out before it is
+        // shown, so the body's height is what the window leaves inside its frame.
+        if (height() > host_.childAreaRoom()) {
+            const int designed = height() - chrome;
+            const int fitted =
+                std::clamp(host_.childAreaRoom() - chrome, std::min(controls, designed), designed);
+            body_->setMinimumHeight(fitted);
+            resize(width(), chrome + fitted);
+        }
     }
     const double left = (host_.layoutWidthTwips() - width() * kTwipsPerPixel) / 2;
     move(TwipsToPixels(left), 0);
@@ -115,9 +102,16 @@ QPushButton *CalculatorWindow::addButton(const QString &name, const QString &cap
     return button;
 }
 
-void CalculatorWindow::setExitButton(QPushButton *button) {
-    static_cast<Body *>(body_)->exitButton = button;
-    button->setDefault(true);
+QPushButton *CalculatorWindow::addExitButton(const QString &caption, QWidget *parent) {
+    QPushButton *exit = addButton(QStringLiteral("cmdExit"), caption, parent);
+    static_cast<Body *>(body_)->exitButton = exit;
+    exit->setDefault(true);
+    connect(exit, &QPushButton::clicked, this, &CalculatorWindow::cmdExit_Click);
+    return exit;
+}
+
+void CalculatorWindow::cmdExit_Click() {
+    close();
 }
 
 void CalculatorWindow::handOverTo(CalculatorWindow *result) {

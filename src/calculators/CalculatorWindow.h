@@ -2,10 +2,9 @@
 
 // What every calculator window has in common: it is a child window of its host, the main window,
 // has its own row of the shared menu bar (which the host shows in its menu area while the window
-// is the current one), places
-// itself at the top of the child area centred on the screen, closes when Enter or Escape reaches it
-// unhandled if it has an Exit button (set with setExitButton, both default and cancel button), and
-// gives the launcher panel back when it unloads.
+// is the current one), places itself at the top of the child area centred on the screen, closes
+// when Enter or Escape reaches it unhandled if it has an Exit button (made with addExitButton,
+// both default and cancel button), and gives the launcher panel back when it unloads.
 
 #include "links/SharedMenuBar.h"
 #include "shell/CalculatorHost.h"
@@ -18,8 +17,6 @@
 class QPushButton;
 
 namespace vellora {
-
-class Platform;
 
 class CalculatorWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -35,15 +32,18 @@ public:
     // Where the child area is short, the body gives up room it has below its controls.
     void placeOnLoad();
 
+public slots:
+    void cmdExit_Click();
+
 protected:
     CalculatorHost &host() const { return host_; }
-    Platform &platform() const;
+    Platform &platform() const { return host_.platform(); }
     QWidget *body() const { return body_; }
 
     // A button of this window: Enter on it presses it.
     QPushButton *addButton(const QString &name, const QString &caption, QWidget *parent);
-    // The button that Enter and Escape press when no control takes them.
-    void setExitButton(QPushButton *button);
+    // cmdExit, which closes the window; Enter and Escape press it when no control takes them.
+    QPushButton *addExitButton(const QString &caption, QWidget *parent);
     // The items of a sex list, Male first: the list position gives the sex.
     static QStringList sexItems();
 

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstddef>
 #include <string_view>
-#include <system_error>
 
 namespace vellora {
 
@@ -18,28 +17,20 @@ std::string RoundToHundredths(double value) {
         return value > 0 ? "inf" : "-inf";
     }
 
+    // 15 significant digits: "-d.dddddddddddddde-XXX" at the longest, which the buffer holds.
     std::array<char, 64> buffer{};
-
-    // 15 significant digits: "d.dddddddddddddde+XX".
     constexpr int kSignificantDigits = 15;
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                            std::chars_format::scientific, kSignificantDigits - 1);
-    if (error != std::errc()) {
-        return "0.00";
-    }
-    std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
 
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) {
         text.remove_prefix(1);
     }
     const std::size_t exponentMark = text.find('e');
-    std::string significand;
-    for (const char c : text.substr(0, exponentMark)) {
-        if (c != '.') {
-            significand += c;
-        }
-    }
+    std::string significand(text.substr(0, exponentMark));
+    std::erase(significand, '.');
     std::string_view exponentText = text.substr(exponentMark + 1);
     if (!exponentText.empty() && exponentText.front() == '+') {
         exponentText.remove_prefix(1);
@@ -63,19 +54,15 @@ std::string RoundToHundredths(double value) {
     }
 
     if (digitAt(-3) >= '5') {
+        // Nines turn to zeros and carry one place up; past the highest place the carry is a 1.
         std::size_t i = kept.size();
-        bool carry = true;
-        while (carry && i > 0) {
-            --i;
-            if (kept[i] == '9') {
-                kept[i] = '0';
-            } else {
-                ++kept[i];
-                carry = false;
-            }
+        while (i > 0 && kept[i - 1] == '9') {
+            kept[--i] = '0';
         }
-        if (carry) {
+        if (i == 0) {
             kept.insert(kept.begin(), '1');
+        } else {
+            ++kept[i - 1];
         }
     }
 

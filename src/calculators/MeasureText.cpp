@@ -12,12 +12,8 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 bool AllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsDigit);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 bool AllZeros(std::string_view text) {

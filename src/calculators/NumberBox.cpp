@@ -24,15 +24,10 @@ bool NumberBox::refuses(const QKeyEvent &event) const {
     // Alt and Meta combinations are commands (access keys), not typing.
     if (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier))
         return false;
-    switch (event.key()) {
     // Qt hands Delete over with the text "\x7f", and Tab with "\t"; neither types a character.
-    case Qt::Key_Delete:
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
+    const int key = event.key();
+    if (key == Qt::Key_Delete || key == Qt::Key_Tab || key == Qt::Key_Backtab)
         return false;
-    default:
-        break;
-    }
     for (QChar c : event.text()) {
         const bool digit = c >= u'0' && c <= u'9';
         const bool backspace = c == u'\b';

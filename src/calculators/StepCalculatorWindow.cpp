@@ -5,7 +5,6 @@
 #include "widgets/Design.h"
 #include "widgets/Labels.h"
 #include "widgets/LinkLabel.h"
-#include "widgets/MeasuredLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>

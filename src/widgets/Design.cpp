@@ -35,7 +35,8 @@ const QColor kLightDisabledText(190, 190, 190);
 } // namespace
 
 void PlaceTwips(QWidget *widget, double left, double top, double width, double height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                        TwipsToPixels(height));
 }
 
 QFont VerdanaFont(double pointSize, bool bold, bool underline) {

@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRect>
 
 class QWidget;
 
@@ -14,10 +13,6 @@ inline constexpr double kTwipsPerPixel = 15.0;
 
 inline int TwipsToPixels(double twips) {
     return qRound(twips / kTwipsPerPixel);
-}
-
-inline QRect TwipsRect(double left, double top, double width, double height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 // Puts the widget at a design position, each edge rounded to the nearest pixel; an edge computed

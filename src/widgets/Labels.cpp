@@ -12,9 +12,4 @@ ReadableLabel *MakeResultLabel(const QString &text, QWidget *parent) {
     return label;
 }
 
-ReadableLabel *MakeValueLabel(const QString &name, const QString &text, QWidget *parent) {
-    return MakeLabel<ReadableLabel>(name, text, VerdanaFont(9.75, false), parent,
-                                    LabelShape::Centred);
-}
-
 } // namespace vellora

@@ -32,9 +32,4 @@ Label *MakeLabel(const QString &name, const QString &text, const QFont &font, QW
 // face that keeps it readable under any desktop theme.
 ReadableLabel *MakeResultLabel(const QString &text, QWidget *parent);
 
-// A value the result is made of (a height, a weight, an index), centred under its heading and
-// wrapping, reached by Tab and read with its heading. Every such value has the one look: a size
-// larger than running text, not bold.
-ReadableLabel *MakeValueLabel(const QString &name, const QString &text, QWidget *parent);
-
 } // namespace vellora

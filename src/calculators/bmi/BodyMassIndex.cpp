@@ -21,12 +21,8 @@ constexpr double kObeseFrom = 30.0;
 double ReadPickedValue(const std::string &whole, const std::string &tenths) {
     const std::string joined = whole + tenths;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(joined.data(), joined.data() + joined.size(), value);
-    static_cast<void>(end);
-    if (error != std::errc()) {
-        return 0.0;
-    }
-    return value;
+    const auto read = std::from_chars(joined.data(), joined.data() + joined.size(), value);
+    return read.ec == std::errc() ? value : 0.0;
 }
 
 BmiClass Classify(double bodyMassIndex) {
@@ -70,24 +66,16 @@ std::string FormatBodyMassIndex(double value) {
 }
 
 BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {
-    if (selection.weightUnit == WeightUnit::None) {
-        return BmiRefusal::SelectBoth;
-    }
-    if (selection.heightUnit == HeightUnit::None) {
+    if (selection.weightUnit == WeightUnit::None || selection.heightUnit == HeightUnit::None) {
         return BmiRefusal::SelectBoth;
     }
 
     const double weightValue = ReadPickedValue(selection.weightWhole, selection.weightTenths);
-    double kilograms = weightValue;
-    if (selection.weightUnit == WeightUnit::Pounds) {
-        kilograms = weightValue * kKilogramsPerPound;
-    }
-
+    const double kilograms =
+        selection.weightUnit == WeightUnit::Pounds ? weightValue * kKilogramsPerPound : weightValue;
     const double heightValue = ReadPickedValue(selection.heightWhole, selection.heightTenths);
-    double meters = heightValue;
-    if (selection.heightUnit == HeightUnit::Inches) {
-        meters = heightValue * kMetersPerInch;
-    }
+    const double meters =
+        selection.heightUnit == HeightUnit::Inches ? heightValue * kMetersPerInch : heightValue;
 
     const double squaredMeters = meters * meters;
     if (squaredMeters == 0.0) {
@@ -95,15 +83,13 @@ BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {
     }
     const double bodyMassIndex = kilograms / squaredMeters;
 
-    BmiResult result;
-    result.weight = weightValue;
-    result.weightUnit = selection.weightUnit;
-    result.height = heightValue;
-    result.heightUnit = selection.heightUnit;
-    result.bodyMassIndex = bodyMassIndex;
-    result.bodyMassIndexText = FormatBodyMassIndex(bodyMassIndex);
-    result.verdict = Classify(bodyMassIndex);
-    return result;
+    return BmiResult{.weight = weightValue,
+                     .weightUnit = selection.weightUnit,
+                     .height = heightValue,
+                     .heightUnit = selection.heightUnit,
+                     .bodyMassIndex = bodyMassIndex,
+                     .bodyMassIndexText = FormatBodyMassIndex(bodyMassIndex),
+                     .verdict = Classify(bodyMassIndex)};
 }
 
 } // namespace vellora

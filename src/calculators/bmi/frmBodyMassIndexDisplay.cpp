@@ -7,12 +7,10 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/Labels.h"
-#include "widgets/MeasuredLabel.h"
 #include "widgets/ReadableLabel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace vellora {
@@ -28,20 +26,12 @@ QString Heading(int column) {
     return frmBodyMassIndexDisplay::tr(kHeadings[column]);
 }
 
-// The verdict on the unrounded index.
-QString VerdictText(BmiClass verdict) {
-    switch (verdict) {
-    case BmiClass::Underweight:
-        return frmBodyMassIndexDisplay::tr("You are Underweight");
-    case BmiClass::Normal:
-        return frmBodyMassIndexDisplay::tr("You weight is Normal");
-    case BmiClass::Overweight:
-        return frmBodyMassIndexDisplay::tr("You are Overweight");
-    case BmiClass::Obese:
-        break;
-    }
-    return frmBodyMassIndexDisplay::tr("You are Obese");
-}
+// The verdicts on the unrounded index, in the order of BmiClass.
+const char *const kVerdicts[] = {
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "You are Underweight"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "You weight is Normal"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "You are Overweight"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexDisplay", "You are Obese")};
 
 } // namespace
 
@@ -83,7 +73,9 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     // The values and the verdict are reached by Tab, and read with their headings.
     for (int column = 0; column < 3; ++column) {
         const auto &design = designs[column];
-        design.label = MakeValueLabel(QString::fromLatin1(design.value), Heading(column), result);
+        design.label =
+            MakeLabel<ReadableLabel>(QString::fromLatin1(design.value), Heading(column),
+                                     VerdanaFont(9.75, false), result, LabelShape::Centred);
         columns->addWidget(design.label, 1, column);
         columns->setColumnStretch(column, 1);
     }
@@ -112,7 +104,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
 void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     const QString weight = ShortestNumberText(result.weight);
     const QString height = ShortestNumberText(result.height);
-    lblResult_->setPlainText(VerdictText(result.verdict));
+    lblResult_->setPlainText(tr(kVerdicts[static_cast<int>(result.verdict)]));
     // Each value is read with its column heading: "Your Body Mass Index Is 24.22".
     SetResultText(lblYourHeight_, Heading(0),
                   result.heightUnit == HeightUnit::Inches ? tr("%1 Inches").arg(height)

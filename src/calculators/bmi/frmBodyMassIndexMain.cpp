@@ -212,14 +212,7 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
 }
 
 void frmBodyMassIndexMain::Form_Load() {
-    // The lists were filled as they were built; each starts at its first item.
-    for (Area *area : {&weight_, &height_}) {
-        for (QComboBox *list :
-             {area->firstWhole, area->firstTenths, area->secondWhole, area->secondTenths})
-            list->setCurrentIndex(0);
-    }
-    weight_.place->setCurrentWidget(weight_.selectPanel);
-    height_.place->setCurrentWidget(height_.selectPanel);
+    // The lists were filled as they were built, each at its first item; no unit is chosen yet.
     cmdBackWeight_Click();
     cmdBackHeight_Click();
     weight_.firstUnit->setFocus(); // the keyboard starts at the first thing to choose
@@ -283,26 +276,23 @@ void frmBodyMassIndexMain::cmdBackHeight_Click() {
 }
 
 void frmBodyMassIndexMain::cmdCalculate_Click() {
+    // The lists of the second unit where it is chosen, else those of the first.
+    const auto readLists = [](const Area &area, std::string &whole, std::string &tenths) {
+        const bool second = area.secondUnit->isChecked();
+        whole = (second ? area.secondWhole : area.firstWhole)->currentText().toStdString();
+        tenths = (second ? area.secondTenths : area.firstTenths)->currentText().toStdString();
+    };
     BmiSelection selection;
     if (weight_.firstUnit->isChecked())
         selection.weightUnit = WeightUnit::Kilograms;
     else if (weight_.secondUnit->isChecked())
         selection.weightUnit = WeightUnit::Pounds;
-    const bool kilograms = selection.weightUnit != WeightUnit::Pounds;
-    selection.weightWhole =
-        (kilograms ? weight_.firstWhole : weight_.secondWhole)->currentText().toStdString();
-    selection.weightTenths =
-        (kilograms ? weight_.firstTenths : weight_.secondTenths)->currentText().toStdString();
-
+    readLists(weight_, selection.weightWhole, selection.weightTenths);
     if (height_.firstUnit->isChecked())
         selection.heightUnit = HeightUnit::Meters;
     else if (height_.secondUnit->isChecked())
         selection.heightUnit = HeightUnit::Inches;
-    const bool meters = selection.heightUnit != HeightUnit::Inches;
-    selection.heightWhole =
-        (meters ? height_.firstWhole : height_.secondWhole)->currentText().toStdString();
-    selection.heightTenths =
-        (meters ? height_.firstTenths : height_.secondTenths)->currentText().toStdString();
+    readLists(height_, selection.heightWhole, selection.heightTenths);
 
     const BmiOutcome outcome = CalculateBodyMassIndex(selection);
     if (const auto *refusal = std::get_if<BmiRefusal>(&outcome)) {

@@ -19,33 +19,20 @@ namespace vellora {
 
 namespace {
 
-QString FrameSentence(BodyFrameSize size) {
-    switch (size) {
-    case BodyFrameSize::Small:
-        return frmBodyFrameSizeMain::tr("You have a Small Frame");
-    case BodyFrameSize::Medium:
-        return frmBodyFrameSizeMain::tr("You have a Medium Frame");
-    case BodyFrameSize::Large:
-        break;
-    }
-    return frmBodyFrameSizeMain::tr("You have a Large Frame");
-}
+// In the order of BodyFrameSize.
+const char *const kFrameSentences[] = {
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "You have a Small Frame"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "You have a Medium Frame"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "You have a Large Frame")};
 
-// What is said of an elbow box that cannot be read.
-QString RefusalText(MeasureProblem problem) {
-    switch (problem) {
-    case MeasureProblem::Empty:
-        return frmBodyFrameSizeMain::tr("Please enter the size of elbow in inches");
-    case MeasureProblem::NotANumber:
-        return frmBodyFrameSizeMain::tr(
-            "Please enter the size of elbow in inches as a number, such as 2.75");
-    case MeasureProblem::Negative:
-        return frmBodyFrameSizeMain::tr("The size of elbow cannot be less than 0");
-    case MeasureProblem::TooLarge:
-        break;
-    }
-    return frmBodyFrameSizeMain::tr("The size of elbow is too large to be read as a number");
-}
+// What is said of an elbow box that cannot be read, in the order of MeasureProblem.
+const char *const kRefusals[] = {
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "Please enter the size of elbow in inches"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain",
+                      "Please enter the size of elbow in inches as a number, such as 2.75"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain", "The size of elbow cannot be less than 0"),
+    QT_TRANSLATE_NOOP("vellora::frmBodyFrameSizeMain",
+                      "The size of elbow is too large to be read as a number")};
 
 } // namespace
 
@@ -153,9 +140,7 @@ void frmBodyFrameSizeMain::buildResultStep() {
 
 void frmBodyFrameSizeMain::Form_Load() {
     cboSex_->addItems(sexItems());
-    cboSex_->setCurrentIndex(0);
-    cboSex_Click();
-    showStep(InputStep, cboSex_);
+    cmdBack_Click();
 }
 
 void frmBodyFrameSizeMain::cboSex_Click() {
@@ -163,7 +148,6 @@ void frmBodyFrameSizeMain::cboSex_Click() {
     cboHeight_->clear();
     for (const char *band : HeightBands(SexFromListPosition(cboSex_->currentIndex())))
         cboHeight_->addItem(QString::fromLatin1(band));
-    cboHeight_->setCurrentIndex(0);
 }
 
 void frmBodyFrameSizeMain::cmdCalculate_Click() {
@@ -171,12 +155,12 @@ void frmBodyFrameSizeMain::cmdCalculate_Click() {
         CalculateBodyFrame(SexFromListPosition(cboSex_->currentIndex()), cboHeight_->currentIndex(),
                            txtElbowInch_->text().toStdString());
     if (const auto *problem = std::get_if<MeasureProblem>(&outcome)) {
-        txtElbowInch_->refuse(RefusalText(*problem));
+        txtElbowInch_->refuse(tr(kRefusals[static_cast<int>(*problem)]));
         return;
     }
     // The result panel has no caption; the verdict is read under the calculator's name.
     SetResultText(lblResult_, tr("Body Frame Size:"),
-                  FrameSentence(std::get<BodyFrameSize>(outcome)));
+                  tr(kFrameSentences[static_cast<int>(std::get<BodyFrameSize>(outcome))]));
     showStep(ResultStep, lblResult_);
 }
 

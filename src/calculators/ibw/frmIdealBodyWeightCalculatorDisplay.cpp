@@ -5,7 +5,6 @@
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 #include "widgets/Labels.h"
-#include "widgets/MeasuredLabel.h"
 #include "widgets/ReadableLabel.h"
 
 #include <QFrame>

@@ -3,7 +3,6 @@
 #include "calculators/LocalNumbers.h"
 #include "calculators/ibw/IdealBodyWeight.h"
 #include "calculators/ibw/frmIdealBodyWeightCalculatorDisplay.h"
-#include "links/SharedMenuBar.h"
 #include "widgets/Accessibility.h"
 #include "widgets/Design.h"
 
@@ -79,8 +78,6 @@ void frmIdealBodyWeightCalculatorMain::Form_Load() {
     for (const IdealWeightRow &row : IdealWeightTable)
         cmbFeet_->addItem(tr("%1 Feet %n Inches", nullptr, row.inches).arg(row.feet));
     cmbGender_->addItems(sexItems());
-    cmbGender_->setCurrentIndex(0);
-    cmbFeet_->setCurrentIndex(0);
     optPound_->setChecked(true);
     cmbGender_->setFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "calculators/MeasureText.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vellora {
@@ -29,17 +30,12 @@ WaistHipProblem ProblemOf(MeasureProblem problem) {
 } // namespace
 
 WaistHipRatio ClassifyWaistHipRatio(Sex sex, int waist, int hip) {
-    WaistHipRatio result;
     // waist / hip rounded to hundredths, a half up: floor((100 waist / hip) + 1/2).
-    result.hundredths = (200 * waist + hip) / (2 * hip);
+    const int hundredths = (200 * waist + hip) / (2 * hip);
     const auto &thresholds = sex == Sex::Male ? kMaleThresholds : kFemaleThresholds;
-    int zone = 0;
-    for (int threshold : thresholds) {
-        if (result.hundredths >= threshold)
-            ++zone;
-    }
-    result.zone = static_cast<WaistHipRiskZone>(zone);
-    return result;
+    const auto zone = std::ranges::count_if(
+        thresholds, [hundredths](int threshold) { return hundredths >= threshold; });
+    return {hundredths, static_cast<WaistHipRiskZone>(zone)};
 }
 
 WaistHipOutcome CalculateWaistHipRatio(Sex sex, std::string_view waistText,

@@ -18,21 +18,13 @@ namespace vellora {
 
 namespace {
 
-QString ZoneSentence(WaistHipRiskZone zone) {
-    switch (zone) {
-    case WaistHipRiskZone::VeryLow:
-        return frmIdealWaistHipRatioMain::tr("You are in Very Low Risk Zone");
-    case WaistHipRiskZone::Low:
-        return frmIdealWaistHipRatioMain::tr("You are in Low Risk Zone");
-    case WaistHipRiskZone::Moderate:
-        return frmIdealWaistHipRatioMain::tr("You are in Moderate Risk Zone");
-    case WaistHipRiskZone::High:
-        return frmIdealWaistHipRatioMain::tr("You are in High Risk Zone");
-    case WaistHipRiskZone::VeryHigh:
-        break;
-    }
-    return frmIdealWaistHipRatioMain::tr("You are in Very High Risk Zone");
-}
+// In the order of WaistHipRiskZone.
+const char *const kZoneSentences[] = {
+    QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in Very Low Risk Zone"),
+    QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in Low Risk Zone"),
+    QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in Moderate Risk Zone"),
+    QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in High Risk Zone"),
+    QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in Very High Risk Zone")};
 
 // What is said of the box the user is sent back to.
 QString RefusalText(const WaistHipRefusal &refusal) {
@@ -161,7 +153,6 @@ void frmIdealWaistHipRatioMain::buildResultStep() {
 
 void frmIdealWaistHipRatioMain::Form_Load() {
     cboSex_->addItems(sexItems());
-    cboSex_->setCurrentIndex(0);
     showStep(InputStep, cboSex_);
 }
 
@@ -176,7 +167,7 @@ void frmIdealWaistHipRatioMain::cmdCalculate_Click() {
     }
     // The ratio only chooses the zone; it is not shown.
     SetResultText(lblResult_, step(ResultStep)->title() + QLatin1Char(':'),
-                  ZoneSentence(std::get<WaistHipRatio>(outcome).zone));
+                  tr(kZoneSentences[static_cast<int>(std::get<WaistHipRatio>(outcome).zone)]));
     showStep(ResultStep, lblResult_);
 }
 
