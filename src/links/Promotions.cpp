@@ -9,24 +9,11 @@
 
 namespace vellora {
 
-namespace {} // namespace
-
 QString FullBrandCaption() {
     return QCoreApplication::translate(
         "Promotions", "Home Business Opportunity. Start your own Internet business and make money "
                       "online. Get this software fully branded for your website. Click here for "
                       "more details.");
-}
-
-QString CoBrandCaption(CoBrandSpacing spacing) {
-    // The caption as designed, with its access-key marks left out: "&&" shows as "&".
-    return WithoutAccessKeys(
-        QCoreApplication::translate(
-            "Promotions",
-            "Co-brand this software for your site.  Increase loyalty and traffic to your "
-            "site. Put your site's name &&  link here. See \"Help\" for details.%1Click "
-            "Here for more info on co-branding.")
-            .arg(spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")));
 }
 
 QString DiscussionBoardBannerCaption() {
@@ -89,8 +76,16 @@ LinkLabel *MakeBrandingLabel(const QString &objectName, const QString &caption, 
 } // namespace
 
 LinkLabel *MakeCoBrandLabel(CoBrandSpacing spacing, Platform &platform, QWidget *parent) {
-    return MakeBrandingLabel(QStringLiteral("lblCobrand"), CoBrandCaption(spacing),
-                             WebLink::CoBrand, platform, parent);
+    // The caption as designed, with its access-key marks left out: "&&" shows as "&".
+    const QString caption = WithoutAccessKeys(
+        QCoreApplication::translate(
+            "Promotions",
+            "Co-brand this software for your site.  Increase loyalty and traffic to your "
+            "site. Put your site's name &&  link here. See \"Help\" for details.%1Click "
+            "Here for more info on co-branding.")
+            .arg(spacing == CoBrandSpacing::Tight ? QString() : QStringLiteral("    ")));
+    return MakeBrandingLabel(QStringLiteral("lblCobrand"), caption, WebLink::CoBrand, platform,
+                             parent);
 }
 
 LinkLabel *MakeFullBrandLabel(Platform &platform, QWidget *parent) {

@@ -21,7 +21,6 @@ QString FullBrandCaption();
 // The two Ideal Body Weight windows run "Click Here ..." straight on after "details.";
 // the other windows leave four blanks there.
 enum class CoBrandSpacing { Tight, FourBlanks };
-QString CoBrandCaption(CoBrandSpacing spacing);
 
 // The forum banners: Label61 (Body Mass Index and Ideal Body Weight windows), Label14 (Body Frame
 // Size and Waist-Hip Ratio windows, where it wraps) and the main window's banner.

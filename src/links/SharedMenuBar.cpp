@@ -14,7 +14,7 @@ namespace vellora {
 
 namespace {
 
-QAction *AddNamed(QMenu *menu, const QString &name, const QString &caption) {
+QAction *AddNamed(QWidget *menu, const QString &name, const QString &caption) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
@@ -69,8 +69,7 @@ MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems)
 }
 
 SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QWidget *owner)
-    : QMenuBar(owner)
-    , platform_(platform) {
+    : QMenuBar(owner) {
     setObjectName(QStringLiteral("menuBar"));
 
     QMenu *file = addMenu(tr("&File"));
@@ -87,13 +86,11 @@ SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QW
     QAction *update = AddNamed(help, QStringLiteral("mnuUpdate"), design.updateCaption);
     help->addSeparator()->setObjectName(design.secondSeparator);
     connect(AddNamed(help, QStringLiteral("mnuAbout"), tr("&About Software")), &QAction::triggered,
-            this, [this, owner] { ShowAbout(platform_, owner); });
+            this, [&platform, owner] { frmAbout(platform, owner).exec(); });
 
     // These two act on the bar itself, with no drop-down.
-    QAction *donate = addAction(tr("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    QAction *makeMoney = addAction(tr("Make Money &Online"));
-    makeMoney->setObjectName(design.makeMoneyName);
+    QAction *donate = AddNamed(this, QStringLiteral("mnuDonate"), tr("&Donate"));
+    QAction *makeMoney = AddNamed(this, design.makeMoneyName, tr("Make Money &Online"));
     makeMoney->setEnabled(design.makeMoneyEnabled);
 
     const std::pair<QAction *, WebLink> links[] = {
@@ -103,7 +100,7 @@ SharedMenuBar::SharedMenuBar(const MenuBarDesign &design, Platform &platform, QW
     };
     for (const auto &[entry, link] : links) {
         connect(entry, &QAction::triggered, this,
-                [this, link = link] { OpenWebLink(platform_, link); });
+                [&platform, link = link] { OpenWebLink(platform, link); });
     }
 }
 

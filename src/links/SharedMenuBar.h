@@ -48,9 +48,6 @@ public:
 
     // The File item of that name, for the window to connect to its own handler.
     QAction *fileItem(const QString &name) const;
-
-private:
-    Platform &platform_;
 };
 
 } // namespace vellora

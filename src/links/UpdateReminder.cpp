@@ -111,7 +111,6 @@ std::optional<QDate> ReadDateText(Platform &platform, const QString &stored) {
         }
         // Qt writes a one-letter field with one or two digits, the others with all of theirs.
         const qsizetype most = piece.field == u'y' ? piece.width : 2;
-        const qsizetype least = piece.width == 1 ? 1 : piece.width;
         qsizetype digits = 0;
         int value = 0;
         while (digits < most && at + digits < text.size() && text[at + digits] >= u'0' &&
@@ -119,7 +118,7 @@ std::optional<QDate> ReadDateText(Platform &platform, const QString &stored) {
             value = value * 10 + (text[at + digits].unicode() - u'0');
             ++digits;
         }
-        if (digits < least)
+        if (digits < piece.width)
             return std::nullopt;
         at += digits;
         if (piece.field == u'd')

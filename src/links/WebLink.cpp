@@ -8,10 +8,6 @@ QString MainSiteAddress() {
     return QStringLiteral("http://" VELLORA_MAIN_HOST);
 }
 
-QString SecondSiteAddress() {
-    return QStringLiteral("http://" VELLORA_HELP_HOST);
-}
-
 QString WebLinkAddress(WebLink link) {
     switch (link) {
     case WebLink::OnlineHelp:
@@ -21,11 +17,11 @@ QString WebLinkAddress(WebLink link) {
     case WebLink::Download:
         return MainSiteAddress() + QStringLiteral("/Vellora/download-Vellora.html");
     case WebLink::Donate:
-        return SecondSiteAddress() + QStringLiteral("/donate.html");
+        return QStringLiteral("http://" VELLORA_HELP_HOST "/donate.html");
     case WebLink::FullyBranded:
-        return SecondSiteAddress() + QStringLiteral("/fully-branded.html");
+        return QStringLiteral("http://" VELLORA_HELP_HOST "/fully-branded.html");
     case WebLink::CoBrand:
-        return SecondSiteAddress() + QStringLiteral("/co-brand.html");
+        return QStringLiteral("http://" VELLORA_HELP_HOST "/co-brand.html");
     case WebLink::SoftwareCatalogue:
         return MainSiteAddress() + QStringLiteral("/orvantixsoftwares");
     }

@@ -20,9 +20,6 @@ enum class WebLink {
 
 // "http://" and the host of the maker's main site, as set in the build.
 QString MainSiteAddress();
-// "http://" and the second host of the same domain (VELLORA_HELP_HOST), which serves the
-// donation and branding pages; the online help is on the main site.
-QString SecondSiteAddress();
 
 QString WebLinkAddress(WebLink link);
 

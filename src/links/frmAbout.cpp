@@ -30,9 +30,8 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     picture->setFixedSize(64, 64);
     picture->setAccessibleName(QStringLiteral("Vellora"));
 
-    auto *title = new QLabel(ProgramCaption(), this);
-    title->setObjectName(QStringLiteral("Label2"));
-    title->setFont(VerdanaFont(12));
+    QLabel *title = MakeLabel<QLabel>(QStringLiteral("Label2"), ProgramCaption(), VerdanaFont(12),
+                                      this, LabelShape::OneLine);
 
     QLabel *description = MakeLabel<QLabel>(
         QStringLiteral("Label1"),
@@ -66,7 +65,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     auto *ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    ok->setAutoDefault(true);
     // Escape reaches reject(), which closes the window just as "&OK" does.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -89,11 +87,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     layout->addLayout(buttons);
     setFixedWidth(430);
     ok->setFocus();
-}
-
-void ShowAbout(Platform &platform, QWidget *parent) {
-    frmAbout about(platform, parent);
-    about.exec();
 }
 
 } // namespace vellora

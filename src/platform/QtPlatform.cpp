@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLocale>
 #include <QMessageBox>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -24,10 +23,6 @@
 #include <cstdlib>
 
 namespace vellora {
-
-QtPlatform::QtPlatform() = default;
-
-QtPlatform::~QtPlatform() = default;
 
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                                       MessageButtons buttons, const QString &title) {
@@ -193,19 +188,7 @@ bool IsForeignSettingsFile(const QString &application, const QString &section) {
 bool SetAsideSettingsFile(const QString &application) {
     const QString file = SettingsFilePath(application);
     const QString aside = file + ".bad";
-    if (QFileInfo::exists(aside) && !QFile::remove(aside))
-        return false;
-    return QFile::rename(file, aside);
-}
-
-// The user's own folder for the single-instance claim. Windows has no runtime folder (Qt names
-// the home folder there), so the claim goes into the user's temporary folder instead.
-QString InstanceLockFolder() {
-#ifdef Q_OS_WIN
-    return QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-#else
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-#endif
+    return (!QFileInfo::exists(aside) || QFile::remove(aside)) && QFile::rename(file, aside);
 }
 
 // Takes over a claim naming this very process, left by a copy that died with the number this one
@@ -259,7 +242,12 @@ bool QtPlatform::earlierCopyRunning() {
     // the lock (not writable, a read-only mount), the user's cache folder. A lock left behind by a
     // copy that died is taken over: QLockFile sees that its process is gone, or the claim names
     // this process itself. A live holder always wins, however old its lock.
-    QString runtime = InstanceLockFolder();
+    // Windows has no runtime folder (Qt names the home folder there).
+#ifdef Q_OS_WIN
+    QString runtime;
+#else
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#endif
     if (runtime.isEmpty())
         runtime = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);

@@ -10,9 +10,6 @@ namespace vellora {
 
 class QtPlatform final : public Platform {
 public:
-    QtPlatform();
-    ~QtPlatform() override;
-
     MessageAnswer showMessage(QWidget *parent, const QString &text, MessageIcon icon,
                               MessageButtons buttons, const QString &title) override;
     bool openAddress(const QString &address) override;

@@ -51,16 +51,15 @@ CommandLineAnswer ReadCommandLine(const QStringList &arguments) {
         QCoreApplication::translate("CommandLine", "Displays version information."));
     parser.addOption(help);
     parser.addOption(version);
-    for (const char *name : kQtOptionsWithValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    const auto addQtOption = [&parser](const char *name, const QString &valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
-    }
-    for (const char *name : kQtFlags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    }
+    };
+    for (const char *name : kQtOptionsWithValue)
+        addQtOption(name, QStringLiteral("value"));
+    for (const char *name : kQtFlags)
+        addQtOption(name, QString());
 
     const QString program =
         arguments.isEmpty() ? QStringLiteral("vellora") : QFileInfo(arguments.first()).fileName();

@@ -22,13 +22,6 @@ constexpr Catalogue kCatalogues[] = {
     {QLocale::Portuguese, "pt_BR"},
 };
 
-// Qt's own catalogues: where Qt is installed, or beside the program (the Windows installer
-// puts them in its "translations" folder).
-QStringList QtCatalogueFolders() {
-    return {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-            QCoreApplication::applicationDirPath() + QStringLiteral("/translations")};
-}
-
 } // namespace
 
 QString CatalogueLanguage(const QStringList &uiLanguages) {
@@ -53,7 +46,12 @@ void FollowUserLanguage(QObject *owner) {
         else
             delete own;
     }
-    for (const QString &folder : QtCatalogueFolders()) {
+    // Qt's own catalogues: where Qt is installed, or beside the program (the Windows installer
+    // puts them in its "translations" folder).
+    const QString folders[] = {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                               QCoreApplication::applicationDirPath() +
+                                   QStringLiteral("/translations")};
+    for (const QString &folder : folders) {
         auto *qt = new QTranslator(owner);
         const bool loaded =
             language.isEmpty()

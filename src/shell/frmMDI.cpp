@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace vellora {
 
 frmMDI::frmMDI(Platform &platform, CalculatorTable calculators)
@@ -49,24 +51,15 @@ frmMDI::~frmMDI() {
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow *window : mdiArea_->subWindowList())
         disconnect(window, nullptr, this, nullptr);
-    strips_->removeEventFilter(this);
-    Picture6_->removeEventFilter(this);
-    picMain_->removeEventFilter(this);
-    for (QLabel *label : lblCaption_)
-        label->removeEventFilter(this);
+    for (QObject *watched : findChildren<QObject *>())
+        watched->removeEventFilter(this);
     // Nothing of the program outlives its frame; only tests ever get here with the exit window
     // still open, since EndProgram ends the process first.
     delete exitWindow_.data();
 }
 
-double frmMDI::screenWidthTwips() const {
-    return platform_.screenWidth() * kTwipsPerPixel;
-}
-
 double frmMDI::layoutWidthTwips() const {
-    if (!isVisible())
-        return screenWidthTwips();
-    return strips_->width() * kTwipsPerPixel;
+    return (isVisible() ? strips_->width() : platform_.screenWidth()) * kTwipsPerPixel;
 }
 
 QMdiSubWindow *frmMDI::openForm(const QMetaObject &kind) const {
@@ -89,14 +82,6 @@ void frmMDI::formUnloaded(QMdiSubWindow *window) {
     if (menuBars_->currentWidget() == open->menu)
         menuBars_->setCurrentWidget(menu_);
     forms_.erase(open);
-}
-
-const CalculatorRow *frmMDI::calculatorOfButton(int index) const {
-    for (const CalculatorRow &calculator : calculators_) {
-        if (calculator.index == index)
-            return &calculator;
-    }
-    return nullptr;
 }
 
 void frmMDI::CloseCalculatorWindows() {
@@ -123,14 +108,14 @@ void frmMDI::OpenCalculator(int index) {
         launchedFrom_ = from;
     CloseCalculatorWindows();
     picMain_->hide();
-    const CalculatorRow *calculator = calculatorOfButton(index);
-    if (!calculator || !calculator->open)
-        return;
-    QMdiSubWindow *window = calculator->open(*this);
-    if (!window)
+    const auto calculator =
+        std::find_if(calculators_.begin(), calculators_.end(),
+                     [index](const CalculatorRow &row) { return row.index == index; });
+    if (calculator == calculators_.end() || !calculator->open)
         return;
     // Loading placed it already (adoptForm), and showing changes neither its size nor its place.
-    showForm(window);
+    if (QMdiSubWindow *window = calculator->open(*this))
+        showForm(window);
 }
 
 void frmMDI::showForm(QMdiSubWindow *window) {
@@ -157,10 +142,6 @@ frmNagScreen2 *frmMDI::exitWindow() const {
     return exitWindow_.data();
 }
 
-QWidget *frmMDI::launcherPanel() const {
-    return picMain_;
-}
-
 void frmMDI::setLauncherPanelVisible(bool visible) {
     // A calculator window that closes with the focus in it (by then it has dropped the focus)
     // hands it back to the launcher control that opened it, so the keyboard goes on from there.
@@ -182,12 +163,10 @@ void frmMDI::cmdSelectOption_Click(int index) {
 }
 
 void frmMDI::lblCaption_Click(int index) {
-    const int calculator = CalculatorOfCaption(index);
-    if (calculator < 0) {
+    if (const int calculator = CalculatorOfCaption(index); calculator >= 0)
+        OpenCalculator(calculator);
+    else
         CloseCalculatorWindows();
-        return;
-    }
-    OpenCalculator(calculator);
 }
 
 void frmMDI::lblCaption_MouseMove(int index) {

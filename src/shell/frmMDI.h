@@ -24,16 +24,13 @@
 
 class QLabel;
 class QMdiArea;
-class QMdiSubWindow;
 class QPushButton;
-class QShortcut;
 class QStackedWidget;
 
 namespace vellora {
 
 class LinkLabel;
 class frmNagScreen2;
-class Platform;
 class SharedMenuBar;
 
 class frmMDI : public QMainWindow, public CalculatorHost {
@@ -56,8 +53,6 @@ public:
     void setLauncherPanelVisible(bool visible) override;
     void formUnloaded(QMdiSubWindow *window) override;
 
-    // The whole screen's width, in twips.
-    double screenWidthTwips() const;
     template <class Form> Form *openForm() const {
         return qobject_cast<Form *>(openForm(Form::staticMetaObject));
     }
@@ -68,7 +63,7 @@ public:
     // The exit window once MDIForm_Unload has shown it, until it is gone.
     frmNagScreen2 *exitWindow() const;
 
-    QWidget *launcherPanel() const;
+    QWidget *launcherPanel() const { return picMain_; }
     QWidget *currentMenuBar() const;
 
 signals:
@@ -92,7 +87,6 @@ private:
     // The strips give way where the child area is shorter than the calculator window in it.
     void fitChildArea();
     void MDIForm_Unload();
-    const CalculatorRow *calculatorOfButton(int index) const;
     void showCurrentMenuBar();
     // The texts on the launcher panel that open a calculator, and which one (-1: none).
     int CalculatorOfCaption(int captionIndex) const;
@@ -116,7 +110,6 @@ private:
 
     QStackedWidget *menuBars_ = nullptr;
     SharedMenuBar *menu_ = nullptr;
-    QShortcut *exitShortcut_ = nullptr;
     QMetaObject::Connection focusWatch_;
     QWidget *strips_ = nullptr;
     QWidget *Picture6_ = nullptr;
@@ -124,7 +117,6 @@ private:
     QWidget *Picture1_ = nullptr;
     QWidget *PicCoBrand_ = nullptr;
     QWidget *picButtonContainer_ = nullptr;
-    QMap<int, QPushButton *> cmdSelectOption_;
     // The leftmost launcher button, where the keyboard starts.
     QPushButton *firstLauncherButton_ = nullptr;
     QWidget *picMain_ = nullptr;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 // How frmMDI is put together: its four strips, the launcher buttons, the launcher panel's texts,
@@ -26,7 +27,8 @@ namespace {
 
 struct CaptionDesign {
     int index;
-    QString caption;
+    const char *context; // of its caption's translation
+    const char *caption;
     QColor colour;
     double pointSize;
     double top;
@@ -35,37 +37,26 @@ struct CaptionDesign {
 };
 
 // The welcome texts above the calculators' own, in screen order, top to bottom.
-const struct {
-    int index;
-    const char *caption;
-    QColor colour;
-    double pointSize;
-    double top;
-    double width;
-    double height;
-} kWelcomeCaptions[] = {
-    {0, QT_TRANSLATE_NOOP("vellora::frmMDI", "Welcome to Vellora"), QColor(0, 255, 255), 12, 240,
-     4005, 270},
-    {1,
+const CaptionDesign kWelcomeCaptions[] = {
+    {0, "vellora::frmMDI", QT_TRANSLATE_NOOP("vellora::frmMDI", "Welcome to Vellora"),
+     QColor(0, 255, 255), 12, 240, 4005, 270},
+    {1, "vellora::frmMDI",
      QT_TRANSLATE_NOOP("vellora::frmMDI",
                        "Welcome to the second edition of the Vellora! Learn more about your "
                        "health related problems and take action before it's too late. Use these "
                        "softwares as a guideline for better living!"),
      QColor(255, 0, 0), 8.25, 840, 8055, 705},
-    {2, QT_TRANSLATE_NOOP("vellora::frmMDI", "Vellora includes the following programs"),
+    {2, "vellora::frmMDI",
+     QT_TRANSLATE_NOOP("vellora::frmMDI", "Vellora includes the following programs"),
      QColor(0, 255, 255), 12, 1920, 6630, 270},
 };
 
 // Every text of the launcher panel in screen order, top to bottom: the welcome texts, then one
 // for each calculator.
 QList<CaptionDesign> CaptionDesigns(const CalculatorTable &calculators) {
-    QList<CaptionDesign> captions;
-    for (const auto &welcome : kWelcomeCaptions)
-        captions.append({welcome.index, frmMDI::tr(welcome.caption), welcome.colour,
-                         welcome.pointSize, welcome.top, welcome.width, welcome.height});
+    QList<CaptionDesign> captions(std::begin(kWelcomeCaptions), std::end(kWelcomeCaptions));
     for (const CalculatorRow &calculator : calculators)
-        captions.append({calculator.captionIndex,
-                         QCoreApplication::translate("Calculators", calculator.caption),
+        captions.append({calculator.captionIndex, "Calculators", calculator.caption,
                          calculator.textColour, 12, calculator.textTop, calculator.textWidth, 270});
     std::stable_sort(captions.begin(), captions.end(),
                      [](const CaptionDesign &a, const CaptionDesign &b) { return a.top < b.top; });
@@ -115,7 +106,6 @@ QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &backgr
 
 } // namespace
 
-// The texts on the launcher panel that open a calculator, and which one.
 int frmMDI::CalculatorOfCaption(int captionIndex) const {
     for (const CalculatorRow &calculator : calculators_) {
         if (calculator.captionIndex == captionIndex)
@@ -199,10 +189,8 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
         button->setProperty("index", design->index);
         button->setFont(VerdanaFont(8.25));
         PlaceTwips(button, design->buttonLeft, 188, 2010, 495);
-        const int index = design->index;
         connect(button, &QPushButton::clicked, this,
-                [this, index] { cmdSelectOption_Click(index); });
-        cmdSelectOption_.insert(index, button);
+                [this, index = design->index] { cmdSelectOption_Click(index); });
         if (!firstLauncherButton_)
             firstLauncherButton_ = button;
     }
@@ -213,7 +201,7 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
     panel->installEventFilter(this);
     double textsBottom = 0;
     for (const CaptionDesign &design : CaptionDesigns(calculators_)) {
-        const QString &caption = design.caption;
+        const QString caption = QCoreApplication::translate(design.context, design.caption);
         const bool clickable = CalculatorOfCaption(design.index) >= 0;
         // The texts that open a calculator are links: reached by Tab, pressed by Space or Enter.
         QLabel *label = clickable ? new LinkLabel(caption, panel) : new QLabel(caption, panel);
@@ -228,9 +216,8 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
         label->setMouseTracking(true);
         label->installEventFilter(this);
         if (clickable) {
-            const int index = design.index;
             connect(static_cast<LinkLabel *>(label), &LinkLabel::clicked, this,
-                    [this, index] { lblCaption_Click(index); });
+                    [this, index = design.index] { lblCaption_Click(index); });
         }
         // Its left edge follows the window's width (placeOnWidth).
         PlaceTwips(label, 0, design.top, design.width, design.height);
@@ -256,11 +243,12 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
     // Alt+E belongs to the calculator window while it has the focus: its own "&Exit" closes only
     // it. So the frame's access key is a shortcut of its own that stands aside meanwhile.
     cmdMdiExit_->setShortcut(QKeySequence());
-    exitShortcut_ = new QShortcut(QKeySequence::mnemonic(cmdMdiExit_->text()), this);
-    connect(exitShortcut_, &QShortcut::activated, cmdMdiExit_, &QPushButton::animateClick);
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        exitShortcut_->setEnabled(!(now && mdiArea_->isAncestorOf(now)));
-    });
+    auto *exitShortcut = new QShortcut(QKeySequence::mnemonic(cmdMdiExit_->text()), this);
+    connect(exitShortcut, &QShortcut::activated, cmdMdiExit_, &QPushButton::animateClick);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this, exitShortcut](QWidget *, QWidget *now) {
+                              exitShortcut->setEnabled(!(now && mdiArea_->isAncestorOf(now)));
+                          });
 }
 
 void frmMDI::MDIForm_Load() {

@@ -135,9 +135,8 @@ QLayout *frmNagScreen2::buildHeading() {
     picture->setFixedSize(64, 64);
     picture->setAccessibleName(QStringLiteral("Vellora"));
 
-    QLabel *title =
-        MakeLabel<QLabel>(QStringLiteral("Label1"), ProgramCaption(), TitleFont(), this);
-    title->setWordWrap(false);
+    QLabel *title = MakeLabel<QLabel>(QStringLiteral("Label1"), ProgramCaption(), TitleFont(), this,
+                                      LabelShape::OneLine);
     Label2_ = MakeLabel<QLabel>(QStringLiteral("Label2"), QString(), VerdanaFont(9.75), this);
     FixTextColour(Label2_, QColor(0, 0, 128));
 
@@ -228,10 +227,8 @@ void frmNagScreen2::Form_Load() {
 
     setFixedWidth(kWindowWidth);
     setFixedHeight(heightForWidth(kWindowWidth));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - rect().center());
-    }
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     platform_.keepAboveOthers(this);
 }
 
@@ -241,9 +238,6 @@ void frmNagScreen2::Form_Unload() {
 
 void frmNagScreen2::closeEvent(QCloseEvent *event) {
     event->accept();
-    if (unloaded_)
-        return;
-    unloaded_ = true;
     Form_Unload();
 }
 
@@ -306,10 +300,9 @@ bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typ
 }
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
-    for (int index = 0; index < kReferralFieldCount; ++index) {
-        if (watched != boxes_[static_cast<std::size_t>(index)])
-            continue;
-        const auto field = static_cast<ReferralField>(index);
+    const auto watchedBox = std::find(boxes_.begin(), boxes_.end(), watched);
+    if (watchedBox != boxes_.end()) {
+        const auto field = static_cast<ReferralField>(watchedBox - boxes_.begin());
         switch (event->type()) {
         case QEvent::FocusIn:
         case QEvent::FocusOut: {
@@ -337,7 +330,6 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
         default:
             break;
         }
-        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -66,7 +66,6 @@ private:
     std::array<QWidget *, kReferralFieldCount> boxes_{};
     QLabel *Label2_ = nullptr;
     QCheckBox *Check1_ = nullptr;
-    bool unloaded_ = false;
     bool ending_ = false;
 };
 
