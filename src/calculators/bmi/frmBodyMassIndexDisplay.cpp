@@ -36,8 +36,8 @@ const char *const kVerdicts[] = {
 } // namespace
 
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
-    : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400,
-                             6000) {
+    : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400, 6000,
+                             LoadForm<frmBodyMassIndexMain>) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
@@ -121,10 +121,6 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     panel->setAccessibleName(panel->title() + QStringLiteral(". ") +
                              lblYourBodyMassIndex_->accessibleName() + QStringLiteral(". ") +
                              lblResult_->text());
-}
-
-CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
-    return LoadForm<frmBodyMassIndexMain>(host());
 }
 
 } // namespace vellora
