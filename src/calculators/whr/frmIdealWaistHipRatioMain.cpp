@@ -69,7 +69,7 @@ QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
                      "her risk of getting a coronary disease is like."),
                   input);
     QLabel *gender = makeLabel(0, tr("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), input);
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), 1500, input);
     QLabel *waist =
         makeLabel(1, tr("Enter Waist Measurement (in cms):"), input, LabelKind::Caption);
     QLabel *waistHint =
@@ -98,7 +98,6 @@ QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
     fields->addWidget(txtHip_, 4, 1, Qt::AlignLeft);
     fields->addWidget(hipHint, 5, 0, 1, 2);
     fields->setColumnStretch(1, 1);
-    cboSex_->setMinimumWidth(TwipsToPixels(1500));
     for (NumberBox *box : {txtWaist_, txtHip_})
         box->setFixedWidth(TwipsToPixels(1200));
 
