@@ -65,8 +65,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     };
     auto *columns = new QGridLayout;
     for (int column = 0; column < 3; ++column) {
-        const auto &design = designs[column];
-        columns->addWidget(MakeLabel(QString::fromLatin1(design.heading), Heading(column),
+        columns->addWidget(MakeLabel(QString::fromLatin1(designs[column].heading), Heading(column),
                                      VerdanaFont(8.25), result, LabelShape::Centred),
                            0, column);
     }
