@@ -35,8 +35,7 @@ protected:
     enum class LabelKind { Text, Caption };
     QLabel *makeLabel(int index, const QString &text, QWidget *parent,
                       LabelKind kind = LabelKind::Text);
-    // A fixed list at least widthTwips wide, with its caption label as buddy, named after what it
-    // holds.
+    // A fixed list, at least widthTwips wide, with its caption as buddy, named after what it holds.
     QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
                         double widthTwips, QWidget *parent);
     // Once both panels are built: Tab goes through these controls of the input step in this
