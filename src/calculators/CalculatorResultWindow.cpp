@@ -9,10 +9,11 @@
 
 namespace vellora {
 
-CalculatorResultWindow::CalculatorResultWindow(CalculatorHost &host, const QString &title,
-                                               CoBrandSpacing coBrandSpacing, double widthTwips,
-                                               double heightTwips)
-    : CalculatorWindow(host, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips) {
+CalculatorResultWindow::CalculatorResultWindow(
+    CalculatorHost &host, const QString &title, CoBrandSpacing coBrandSpacing, double widthTwips,
+    double heightTwips, std::function<CalculatorWindow *(CalculatorHost &)> loadInputWindow)
+    : CalculatorWindow(host, title, MenuDesign(MenuRow::ResultWindow), widthTwips, heightTwips)
+    , loadInputWindow_(std::move(loadInputWindow)) {
     connect(menu()->fileItem(QStringLiteral("mnuFileBack")), &QAction::triggered, this,
             &CalculatorResultWindow::cmdBack_Click);
 
@@ -40,7 +41,7 @@ QFrame *CalculatorResultWindow::foot() {
 
 void CalculatorResultWindow::cmdBack_Click() {
     close();
-    showInsteadOfLauncher(loadInputWindow());
+    showInsteadOfLauncher(loadInputWindow_(host()));
 }
 
 } // namespace vellora

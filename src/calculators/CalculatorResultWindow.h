@@ -3,6 +3,8 @@
 #include "calculators/CalculatorWindow.h"
 #include "links/Promotions.h"
 
+#include <functional>
+
 class QFrame;
 
 namespace vellora {
@@ -15,21 +17,23 @@ namespace vellora {
 class CalculatorResultWindow : public CalculatorWindow {
     Q_OBJECT
 public:
+    // loadInputWindow gives the input window Back returns to: the hidden one, or a fresh one if
+    // it has gone.
     CalculatorResultWindow(CalculatorHost &host, const QString &title,
-                           CoBrandSpacing coBrandSpacing, double widthTwips, double heightTwips);
+                           CoBrandSpacing coBrandSpacing, double widthTwips, double heightTwips,
+                           std::function<CalculatorWindow *(CalculatorHost &)> loadInputWindow);
 
 public slots:
     // Back, by the button or the File menu.
     void cmdBack_Click();
 
 protected:
-    // The input window Back returns to: the hidden one, or a fresh one if it has gone.
-    virtual CalculatorWindow *loadInputWindow() = 0;
     // The foot, to be laid out last; from then on Tab reaches it after everything above it.
     // Exit has the focus when the window opens, unless the window gives it to its result.
     QFrame *foot();
 
 private:
+    std::function<CalculatorWindow *(CalculatorHost &)> loadInputWindow_;
     QFrame *foot_ = nullptr;
 };
 

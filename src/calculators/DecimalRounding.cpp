@@ -66,14 +66,11 @@ std::string RoundToHundredths(double value) {
         }
     }
 
-    std::string rounded;
-    if (negative && kept.find_first_not_of('0') != std::string::npos) {
-        rounded += '-';
+    kept.insert(kept.size() - 2, 1, '.');
+    if (negative && kept.find_first_not_of("0.") != std::string::npos) {
+        kept.insert(kept.begin(), '-');
     }
-    rounded.append(kept, 0, kept.size() - 2);
-    rounded += '.';
-    rounded.append(kept, kept.size() - 2, 2);
-    return rounded;
+    return kept;
 }
 
 } // namespace vellora

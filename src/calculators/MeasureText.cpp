@@ -8,10 +8,6 @@ namespace vellora {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -32,12 +28,10 @@ struct DecimalText {
 
 // Blanks at either end are left out; a negative number is refused here for both readers.
 std::variant<DecimalText, MeasureProblem> SplitDecimal(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    if (text.empty())
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
         return MeasureProblem::Empty;
+    text = text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 
     const bool minus = text.front() == '-';
     if (minus || text.front() == '+')

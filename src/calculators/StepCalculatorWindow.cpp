@@ -75,10 +75,12 @@ QLabel *StepCalculatorWindow::makeLabel(int index, const QString &text, QWidget 
 }
 
 QComboBox *StepCalculatorWindow::makeList(const QString &name, QLabel *caption,
-                                          const QString &holds, QWidget *parent) {
+                                          const QString &holds, double widthTwips,
+                                          QWidget *parent) {
     auto *list = new QComboBox(parent);
     list->setObjectName(name);
     list->setFont(VerdanaFont(8.25, false));
+    list->setMinimumWidth(TwipsToPixels(widthTwips));
     caption->setBuddy(list);
     NameList(list, holds);
     return list;

@@ -35,9 +35,9 @@ protected:
     enum class LabelKind { Text, Caption };
     QLabel *makeLabel(int index, const QString &text, QWidget *parent,
                       LabelKind kind = LabelKind::Text);
-    // A fixed list with its caption label as buddy, named after what it holds.
+    // A fixed list, at least widthTwips wide, with its caption as buddy, named after what it holds.
     QComboBox *makeList(const QString &name, QLabel *caption, const QString &holds,
-                        QWidget *parent);
+                        double widthTwips, QWidget *parent);
     // Once both panels are built: Tab goes through these controls of the input step in this
     // order, and reaches the promotional labels below the panels last.
     void setInputTabOrder(const QList<QWidget *> &stops);

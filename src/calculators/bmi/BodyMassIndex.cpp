@@ -3,18 +3,15 @@
 #include "calculators/DecimalRounding.h"
 #include "calculators/UnitConversion.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
-#include <string_view>
 #include <system_error>
 
 namespace vellora {
 
 namespace {
-
-constexpr double kNormalFrom = 18.5;
-constexpr double kOverweightFrom = 25.0;
-constexpr double kObeseFrom = 30.0;
 
 // The picked whole part and tenths joined ("70" and ".5" give "70.5") and read as a decimal
 // number. The lists only hold numbers; anything else reads as far as it is a number, or as 0.
@@ -25,44 +22,30 @@ double ReadPickedValue(const std::string &whole, const std::string &tenths) {
     return read.ec == std::errc() ? value : 0.0;
 }
 
-BmiClass Classify(double bodyMassIndex) {
-    if (bodyMassIndex < kNormalFrom) {
-        return BmiClass::Underweight;
-    }
-    if (bodyMassIndex < kOverweightFrom) {
-        return BmiClass::Normal;
-    }
-    if (bodyMassIndex < kObeseFrom) {
-        return BmiClass::Overweight;
-    }
-    return BmiClass::Obese;
-}
+// Where Normal, Overweight and Obese begin.
+constexpr std::array kClassFrom{18.5, 25.0, 30.0};
 
-// Inserts "," between groups of three digits of an integer digit string.
-std::string GroupThousands(std::string_view digits) {
-    std::string grouped;
-    grouped.reserve(digits.size() + digits.size() / 3);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            grouped += ',';
-        }
-        grouped += digits[i];
-    }
-    return grouped;
+// The class counts the bounds the index is not below (an index that is not a number is below
+// none of them).
+BmiClass Classify(double bodyMassIndex) {
+    return static_cast<BmiClass>(std::ranges::count_if(
+        kClassFrom, [bodyMassIndex](double from) { return !(bodyMassIndex < from); }));
 }
 
 } // namespace
 
 std::string FormatBodyMassIndex(double value) {
-    const std::string rounded = RoundToHundredths(value);
-    const std::size_t point = rounded.find('.');
+    std::string text = RoundToHundredths(value);
+    const std::size_t point = text.find('.');
     if (point == std::string::npos) {
-        return rounded; // not a finite number
+        return text; // not a finite number
     }
-    const std::size_t sign = rounded.front() == '-' ? 1 : 0;
-    return rounded.substr(0, sign) +
-           GroupThousands(std::string_view(rounded).substr(sign, point - sign)) +
-           rounded.substr(point);
+    // "," between the groups of three digits before the point, counted from the point.
+    const std::size_t firstDigit = text.front() == '-' ? 1 : 0;
+    for (std::size_t group = point; group > firstDigit + 3; group -= 3) {
+        text.insert(group - 3, 1, ',');
+    }
+    return text;
 }
 
 BmiOutcome CalculateBodyMassIndex(const BmiSelection &selection) {

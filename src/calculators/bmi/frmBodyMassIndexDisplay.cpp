@@ -36,8 +36,8 @@ const char *const kVerdicts[] = {
 } // namespace
 
 frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
-    : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400,
-                             6000) {
+    : CalculatorResultWindow(mdi, tr("QV Body Mass Index"), CoBrandSpacing::FourBlanks, 8400, 6000,
+                             LoadForm<frmBodyMassIndexMain>) {
     setObjectName(QStringLiteral("frmBodyMassIndexDisplay"));
 
     QFrame *banner = MakeBannerFrame(QStringLiteral("Frame2"), QStringLiteral("Label61"),
@@ -65,8 +65,7 @@ frmBodyMassIndexDisplay::frmBodyMassIndexDisplay(CalculatorHost &mdi)
     };
     auto *columns = new QGridLayout;
     for (int column = 0; column < 3; ++column) {
-        const auto &design = designs[column];
-        columns->addWidget(MakeLabel(QString::fromLatin1(design.heading), Heading(column),
+        columns->addWidget(MakeLabel(QString::fromLatin1(designs[column].heading), Heading(column),
                                      VerdanaFont(8.25), result, LabelShape::Centred),
                            0, column);
     }
@@ -121,10 +120,6 @@ void frmBodyMassIndexDisplay::setResult(const BmiResult &result) {
     panel->setAccessibleName(panel->title() + QStringLiteral(". ") +
                              lblYourBodyMassIndex_->accessibleName() + QStringLiteral(". ") +
                              lblResult_->text());
-}
-
-CalculatorWindow *frmBodyMassIndexDisplay::loadInputWindow() {
-    return LoadForm<frmBodyMassIndexMain>(host());
 }
 
 } // namespace vellora

@@ -17,9 +17,6 @@ public:
     // Fills the four value labels: verdict, height, weight, then the BMI.
     void setResult(const BmiResult &result);
 
-protected:
-    CalculatorWindow *loadInputWindow() override;
-
 private:
     ReadableLabel *lblYourHeight_ = nullptr;
     ReadableLabel *lblYourWeight_ = nullptr;

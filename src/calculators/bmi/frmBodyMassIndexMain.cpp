@@ -20,18 +20,12 @@ namespace vellora {
 
 namespace {
 
-QStringList WholeItems(int last) {
+// The items of a list: each number from 0 to last, written by the pattern ("%1", ".%1").
+QStringList NumberItems(const QString &pattern, int last) {
     QStringList items;
     items.reserve(last + 1);
     for (int value = 0; value <= last; ++value)
-        items.append(QString::number(value));
-    return items;
-}
-
-QStringList TenthsItems() {
-    QStringList items;
-    for (int tenth = 0; tenth <= 9; ++tenth)
-        items.append(QStringLiteral(".%1").arg(tenth));
+        items.append(pattern.arg(value));
     return items;
 }
 
@@ -40,9 +34,23 @@ struct ListDesign {
     const char *accessibleName;
 };
 
+// A list of an entry panel, sized from a few characters rather than by measuring a thousand items.
+QComboBox *AddList(QHBoxLayout *lists, const ListDesign &design, const QStringList &items) {
+    auto *list = new QComboBox(lists->parentWidget());
+    list->setObjectName(QString::fromLatin1(design.name));
+    NameList(list, frmBodyMassIndexMain::tr(design.accessibleName));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(4);
+    list->setMaxVisibleItems(15);
+    list->addItems(items);
+    lists->addWidget(list);
+    return list;
+}
+
 struct UnitDesign {
     const char *option;
     const char *optionCaption;
+    void (frmBodyMassIndexMain::*click)();
     const char *subPanel;
     const char *subPanelCaption;
     ListDesign whole;
@@ -58,9 +66,10 @@ struct frmBodyMassIndexMain::AreaDesign {
     const char *enterPanel;
     const char *enterCaption;
     const char *backButton;
+    void (frmBodyMassIndexMain::*back)();
     const char *okButton;
-    UnitDesign first;
-    UnitDesign second;
+    void (frmBodyMassIndexMain::*ok)();
+    std::array<UnitDesign, 2> units;
 };
 
 const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kWeight{
@@ -69,25 +78,29 @@ const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kWeight{
     "fraEnterWeight",
     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Enter Weight"),
     "cmdBackWeight",
+    &frmBodyMassIndexMain::cmdBackWeight_Click,
     "cmdOkWeight",
-    {"optKG",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Kilograms"),
-     "fraInKilogram",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Kilogram"),
-     {"cmbKG",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, whole part")},
-     {"cmbPointKG",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, tenths")},
-     500},
-    {"optPound",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Pounds"),
-     "fraInPound",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Pound"),
-     {"cmbPound",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, whole part")},
-     {"cmbPointPound",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, tenths")},
-     1000},
+    &frmBodyMassIndexMain::cmdOkWeight_Click,
+    {{{"optKG",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Kilograms"),
+       &frmBodyMassIndexMain::optKG_Click,
+       "fraInKilogram",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Kilogram"),
+       {"cmbKG",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, whole part")},
+       {"cmbPointKG",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in kilograms, tenths")},
+       500},
+      {"optPound",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Pounds"),
+       &frmBodyMassIndexMain::optPound_Click,
+       "fraInPound",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Pound"),
+       {"cmbPound",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, whole part")},
+       {"cmbPointPound",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Weight in pounds, tenths")},
+       1000}}},
 };
 
 const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kHeight{
@@ -96,25 +109,29 @@ const frmBodyMassIndexMain::AreaDesign frmBodyMassIndexMain::kHeight{
     "fraEnterHeight",
     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Enter Height"),
     "cmdBackHeight",
+    &frmBodyMassIndexMain::cmdBackHeight_Click,
     "cmdOKHeight",
-    {"optMeter",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Meters"),
-     "fraInMeter",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Meter"),
-     {"cmbMeter",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, whole part")},
-     {"cmbPointMeter",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, tenths")},
-     10},
-    {"optInches",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Inches"),
-     "fraInInches",
-     QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Inches"),
-     {"cmbInches",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, whole part")},
-     {"cmbPointInches",
-      QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, tenths")},
-     500},
+    &frmBodyMassIndexMain::cmdOKHeight_Click,
+    {{{"optMeter",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Meters"),
+       &frmBodyMassIndexMain::optMeter_Click,
+       "fraInMeter",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Meter"),
+       {"cmbMeter",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, whole part")},
+       {"cmbPointMeter",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in meters, tenths")},
+       10},
+      {"optInches",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Inches"),
+       &frmBodyMassIndexMain::optInches_Click,
+       "fraInInches",
+       QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "In Inches"),
+       {"cmbInches",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, whole part")},
+       {"cmbPointInches",
+        QT_TRANSLATE_NOOP("vellora::frmBodyMassIndexMain", "Height in inches, tenths")},
+       500}}},
 };
 
 frmBodyMassIndexMain::frmBodyMassIndexMain(CalculatorHost &mdi)
@@ -132,12 +149,6 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(CalculatorHost &mdi)
 
     QWidget *weightArea = buildArea(weight_, kWeight);
     QWidget *heightArea = buildArea(height_, kHeight);
-    connect(weight_.firstUnit, &QRadioButton::clicked, this, &frmBodyMassIndexMain::optKG_Click);
-    connect(weight_.secondUnit, &QRadioButton::clicked, this,
-            &frmBodyMassIndexMain::optPound_Click);
-    connect(height_.firstUnit, &QRadioButton::clicked, this, &frmBodyMassIndexMain::optMeter_Click);
-    connect(height_.secondUnit, &QRadioButton::clicked, this,
-            &frmBodyMassIndexMain::optInches_Click);
 
     layOut({label1, label3, weightArea, heightArea}, tr("Calculate My &BMI"),
            CoBrandSpacing::FourBlanks);
@@ -146,65 +157,45 @@ frmBodyMassIndexMain::frmBodyMassIndexMain(CalculatorHost &mdi)
 
 QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
     area.place = new QStackedWidget(body());
-
     area.selectPanel = new QGroupBox(tr(design.selectCaption));
     area.selectPanel->setObjectName(QString::fromLatin1(design.selectPanel));
-    area.units = new QButtonGroup(area.selectPanel);
-    auto *options = new QHBoxLayout(area.selectPanel);
-    for (QRadioButton **option : {&area.firstUnit, &area.secondUnit}) {
-        const UnitDesign &unit = option == &area.firstUnit ? design.first : design.second;
-        *option = new QRadioButton(tr(unit.optionCaption), area.selectPanel);
-        (*option)->setObjectName(QString::fromLatin1(unit.option));
-        area.units->addButton(*option);
-        options->addWidget(*option);
-    }
-    options->addStretch(1);
-
+    area.options = new QButtonGroup(area.selectPanel);
+    auto *optionRow = new QHBoxLayout(area.selectPanel);
     area.enterPanel = new QGroupBox(tr(design.enterCaption));
     area.enterPanel->setObjectName(QString::fromLatin1(design.enterPanel));
     auto *entry = new QGridLayout(area.enterPanel);
-    const QStringList tenths = TenthsItems();
-    auto buildSubPanel = [&](const UnitDesign &unit, QGroupBox *&panel, QComboBox *&whole,
-                             QComboBox *&point) {
-        panel = new QGroupBox(tr(unit.subPanelCaption), area.enterPanel);
-        panel->setObjectName(QString::fromLatin1(unit.subPanel));
+
+    const QStringList tenths = NumberItems(QStringLiteral(".%1"), 9);
+    for (std::size_t index = 0; index < area.units.size(); ++index) {
+        const UnitDesign &unitDesign = design.units[index];
+        Area::Unit &unit = area.units[index];
+        unit.option = new QRadioButton(tr(unitDesign.optionCaption), area.selectPanel);
+        unit.option->setObjectName(QString::fromLatin1(unitDesign.option));
+        connect(unit.option, &QRadioButton::clicked, this, unitDesign.click);
+        area.options->addButton(unit.option);
+        optionRow->addWidget(unit.option);
+
+        unit.panel = new QGroupBox(tr(unitDesign.subPanelCaption), area.enterPanel);
+        unit.panel->setObjectName(QString::fromLatin1(unitDesign.subPanel));
         // Unnamed, a panel inside a panel is read by the outer one's caption.
-        panel->setAccessibleName(panel->title());
-        auto *lists = new QHBoxLayout(panel);
-        for (auto [list, listDesign, items] :
-             {std::tuple{&whole, unit.whole, WholeItems(unit.lastWhole)},
-              std::tuple{&point, unit.tenths, tenths}}) {
-            auto *combo = new QComboBox(panel);
-            combo->setObjectName(QString::fromLatin1(listDesign.name));
-            NameList(combo, tr(listDesign.accessibleName));
-            // Sized from a few characters, not by measuring a thousand items.
-            combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            combo->setMinimumContentsLength(4);
-            combo->setMaxVisibleItems(15);
-            combo->addItems(items);
-            lists->addWidget(combo);
-            *list = combo;
-        }
+        unit.panel->setAccessibleName(unit.panel->title());
+        auto *lists = new QHBoxLayout(unit.panel);
+        unit.whole = AddList(lists, unitDesign.whole,
+                             NumberItems(QStringLiteral("%1"), unitDesign.lastWhole));
+        unit.tenths = AddList(lists, unitDesign.tenths, tenths);
         lists->addStretch(1);
-        entry->addWidget(panel, 0, 0, 2, 1);
-    };
-    buildSubPanel(design.first, area.firstSubPanel, area.firstWhole, area.firstTenths);
-    buildSubPanel(design.second, area.secondSubPanel, area.secondWhole, area.secondTenths);
+        entry->addWidget(unit.panel, 0, 0, 2, 1);
+    }
+    optionRow->addStretch(1);
 
     QPushButton *back =
         addButton(QString::fromLatin1(design.backButton), tr("Back"), area.enterPanel);
     QPushButton *ok = addButton(QString::fromLatin1(design.okButton), tr("OK"), area.enterPanel);
+    connect(back, &QPushButton::clicked, this, design.back);
+    connect(ok, &QPushButton::clicked, this, design.ok);
     entry->addWidget(back, 0, 1, Qt::AlignBottom);
     entry->addWidget(ok, 1, 1, Qt::AlignTop);
     entry->setColumnStretch(0, 1);
-
-    const bool weight = &area == &weight_;
-    connect(back, &QPushButton::clicked, this,
-            weight ? &frmBodyMassIndexMain::cmdBackWeight_Click
-                   : &frmBodyMassIndexMain::cmdBackHeight_Click);
-    connect(ok, &QPushButton::clicked, this,
-            weight ? &frmBodyMassIndexMain::cmdOkWeight_Click
-                   : &frmBodyMassIndexMain::cmdOKHeight_Click);
 
     area.place->addWidget(area.selectPanel);
     area.place->addWidget(area.enterPanel);
@@ -215,19 +206,19 @@ void frmBodyMassIndexMain::Form_Load() {
     // The lists were filled as they were built, each at its first item; no unit is chosen yet.
     cmdBackWeight_Click();
     cmdBackHeight_Click();
-    weight_.firstUnit->setFocus(); // the keyboard starts at the first thing to choose
+    weight_.units[0].option->setFocus(); // the keyboard starts at the first thing to choose
 }
 
-void frmBodyMassIndexMain::chooseUnit(Area &area, bool first) {
+void frmBodyMassIndexMain::chooseUnit(Area &area, int chosen) {
     area.place->setCurrentWidget(area.enterPanel);
-    area.firstSubPanel->setVisible(first);
-    area.secondSubPanel->setVisible(!first);
-    (first ? area.firstWhole : area.secondWhole)->setFocus();
+    for (int index = 0; index < 2; ++index)
+        area.units[index].panel->setVisible(index == chosen);
+    area.units[chosen].whole->setFocus();
 }
 
 void frmBodyMassIndexMain::confirmArea(Area &area) {
     area.place->setCurrentWidget(area.selectPanel);
-    if (QAbstractButton *chosen = area.units->checkedButton())
+    if (QAbstractButton *chosen = area.options->checkedButton())
         chosen->setFocus();
 }
 
@@ -235,62 +226,30 @@ void frmBodyMassIndexMain::clearArea(Area &area) {
     const bool hadFocus = area.place->isAncestorOf(focusWidget());
     area.place->setCurrentWidget(area.selectPanel);
     // Clearing a unit is not choosing one: setChecked sends no clicked().
-    area.units->setExclusive(false);
-    area.firstUnit->setChecked(false);
-    area.secondUnit->setChecked(false);
-    area.units->setExclusive(true);
+    area.options->setExclusive(false);
+    for (const Area::Unit &unit : area.units)
+        unit.option->setChecked(false);
+    area.options->setExclusive(true);
     if (hadFocus)
-        area.firstUnit->setFocus();
-}
-
-void frmBodyMassIndexMain::optKG_Click() {
-    chooseUnit(weight_, true);
-}
-
-void frmBodyMassIndexMain::optPound_Click() {
-    chooseUnit(weight_, false);
-}
-
-void frmBodyMassIndexMain::optMeter_Click() {
-    chooseUnit(height_, true);
-}
-
-void frmBodyMassIndexMain::optInches_Click() {
-    chooseUnit(height_, false);
-}
-
-void frmBodyMassIndexMain::cmdOkWeight_Click() {
-    confirmArea(weight_);
-}
-
-void frmBodyMassIndexMain::cmdOKHeight_Click() {
-    confirmArea(height_);
-}
-
-void frmBodyMassIndexMain::cmdBackWeight_Click() {
-    clearArea(weight_);
-}
-
-void frmBodyMassIndexMain::cmdBackHeight_Click() {
-    clearArea(height_);
+        area.units[0].option->setFocus();
 }
 
 void frmBodyMassIndexMain::cmdCalculate_Click() {
     // The lists of the second unit where it is chosen, else those of the first.
     const auto readLists = [](const Area &area, std::string &whole, std::string &tenths) {
-        const bool second = area.secondUnit->isChecked();
-        whole = (second ? area.secondWhole : area.firstWhole)->currentText().toStdString();
-        tenths = (second ? area.secondTenths : area.firstTenths)->currentText().toStdString();
+        const Area::Unit &unit = area.units[area.units[1].option->isChecked() ? 1 : 0];
+        whole = unit.whole->currentText().toStdString();
+        tenths = unit.tenths->currentText().toStdString();
     };
     BmiSelection selection;
-    if (weight_.firstUnit->isChecked())
+    if (weight_.units[0].option->isChecked())
         selection.weightUnit = WeightUnit::Kilograms;
-    else if (weight_.secondUnit->isChecked())
+    else if (weight_.units[1].option->isChecked())
         selection.weightUnit = WeightUnit::Pounds;
     readLists(weight_, selection.weightWhole, selection.weightTenths);
-    if (height_.firstUnit->isChecked())
+    if (height_.units[0].option->isChecked())
         selection.heightUnit = HeightUnit::Meters;
-    else if (height_.secondUnit->isChecked())
+    else if (height_.units[1].option->isChecked())
         selection.heightUnit = HeightUnit::Inches;
     readLists(height_, selection.heightWhole, selection.heightTenths);
 

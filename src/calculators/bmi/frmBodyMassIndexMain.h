@@ -2,6 +2,8 @@
 
 #include "calculators/CalculatorInputWindow.h"
 
+#include <array>
+
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -18,14 +20,15 @@ public:
     explicit frmBodyMassIndexMain(CalculatorHost &mdi);
 
 public slots:
-    void optKG_Click();
-    void optPound_Click();
-    void optMeter_Click();
-    void optInches_Click();
-    void cmdOkWeight_Click();
-    void cmdOKHeight_Click();
-    void cmdBackWeight_Click();
-    void cmdBackHeight_Click();
+    // The options and buttons of the two areas pass on to what an area does.
+    void optKG_Click() { chooseUnit(weight_, 0); }
+    void optPound_Click() { chooseUnit(weight_, 1); }
+    void optMeter_Click() { chooseUnit(height_, 0); }
+    void optInches_Click() { chooseUnit(height_, 1); }
+    void cmdOkWeight_Click() { confirmArea(weight_); }
+    void cmdOKHeight_Click() { confirmArea(height_); }
+    void cmdBackWeight_Click() { clearArea(weight_); }
+    void cmdBackHeight_Click() { clearArea(height_); }
     void cmdCalculate_Click() override;
 
 private:
@@ -34,15 +37,15 @@ private:
         QStackedWidget *place = nullptr;
         QGroupBox *selectPanel = nullptr;
         QGroupBox *enterPanel = nullptr;
-        QButtonGroup *units = nullptr;
-        QRadioButton *firstUnit = nullptr;
-        QRadioButton *secondUnit = nullptr;
-        QGroupBox *firstSubPanel = nullptr;
-        QGroupBox *secondSubPanel = nullptr;
-        QComboBox *firstWhole = nullptr;
-        QComboBox *firstTenths = nullptr;
-        QComboBox *secondWhole = nullptr;
-        QComboBox *secondTenths = nullptr;
+        QButtonGroup *options = nullptr;
+        // Each unit's option on the unit panel, and its lists on a panel of the entry panel.
+        struct Unit {
+            QRadioButton *option = nullptr;
+            QGroupBox *panel = nullptr;
+            QComboBox *whole = nullptr;
+            QComboBox *tenths = nullptr;
+        };
+        std::array<Unit, 2> units;
     };
     struct AreaDesign;
     static const AreaDesign kWeight;
@@ -50,7 +53,7 @@ private:
 
     void Form_Load();
     QWidget *buildArea(Area &area, const AreaDesign &design);
-    void chooseUnit(Area &area, bool first);
+    void chooseUnit(Area &area, int chosen);
     void confirmArea(Area &area);
     void clearArea(Area &area);
 

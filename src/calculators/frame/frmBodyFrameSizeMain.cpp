@@ -56,9 +56,9 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
                      "size to get a better idea about your health."),
                   input);
     QLabel *gender = makeLabel(0, tr("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), input);
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), 1500, input);
     QLabel *height = makeLabel(11, tr("Enter Height"), input, LabelKind::Caption);
-    cboHeight_ = makeList(QStringLiteral("cboHeight"), height, tr("Height band"), input);
+    cboHeight_ = makeList(QStringLiteral("cboHeight"), height, tr("Height band"), 2100, input);
     connect(cboSex_, &QComboBox::activated, this, &frmBodyFrameSizeMain::cboSex_Click);
 
     auto *lists = new QGridLayout;
@@ -67,8 +67,6 @@ QPushButton *frmBodyFrameSizeMain::buildInputStep() {
     lists->addWidget(height, 1, 0);
     lists->addWidget(cboHeight_, 1, 1, Qt::AlignLeft);
     lists->setColumnStretch(1, 1);
-    cboSex_->setMinimumWidth(TwipsToPixels(1500));
-    cboHeight_->setMinimumWidth(TwipsToPixels(2100));
 
     auto *inputLayout = new QVBoxLayout(input);
     inputLayout->addWidget(intro);

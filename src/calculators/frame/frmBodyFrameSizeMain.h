@@ -2,9 +2,6 @@
 
 #include "calculators/StepCalculatorWindow.h"
 
-class QComboBox;
-class QPushButton;
-
 namespace vellora {
 
 class NumberBox;

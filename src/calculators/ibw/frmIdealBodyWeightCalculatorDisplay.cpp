@@ -35,7 +35,7 @@ QVBoxLayout *AddFrame(QVBoxLayout *layout, const char *name) {
 
 frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(CalculatorHost &mdi)
     : CalculatorResultWindow(mdi, tr("QV Ideal Body Weight Calculator"), CoBrandSpacing::Tight,
-                             8400, 5400) {
+                             8400, 5400, LoadForm<frmIdealBodyWeightCalculatorMain>) {
     setObjectName(QStringLiteral("frmIdealBodyWeightCalculatorDisplay"));
 
     auto *layout = new QVBoxLayout(body());
@@ -71,10 +71,6 @@ frmIdealBodyWeightCalculatorDisplay::frmIdealBodyWeightCalculatorDisplay(Calcula
 
 void frmIdealBodyWeightCalculatorDisplay::setResultText(const QString &text) {
     SetResultText(lblResult_, heading_->text(), text);
-}
-
-CalculatorWindow *frmIdealBodyWeightCalculatorDisplay::loadInputWindow() {
-    return LoadForm<frmIdealBodyWeightCalculatorMain>(host());
 }
 
 } // namespace vellora

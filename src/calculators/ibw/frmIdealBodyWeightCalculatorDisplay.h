@@ -18,9 +18,6 @@ public:
     // Writes lblResult: "63 Pounds To 77 Pounds".
     void setResultText(const QString &text);
 
-protected:
-    CalculatorWindow *loadInputWindow() override;
-
 private:
     QLabel *heading_ = nullptr;
     ReadableLabel *lblResult_ = nullptr;

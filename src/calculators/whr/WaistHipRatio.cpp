@@ -1,7 +1,5 @@
 #include "calculators/whr/WaistHipRatio.h"
 
-#include "calculators/MeasureText.h"
-
 #include <algorithm>
 #include <array>
 
@@ -12,20 +10,6 @@ namespace {
 // Each zone starts at its threshold and stops short of the next one, in hundredths.
 constexpr std::array<int, 4> kMaleThresholds{85, 90, 95, 100};
 constexpr std::array<int, 4> kFemaleThresholds{75, 80, 85, 90};
-
-WaistHipProblem ProblemOf(MeasureProblem problem) {
-    switch (problem) {
-    case MeasureProblem::Empty:
-        return WaistHipProblem::Empty;
-    case MeasureProblem::NotANumber:
-        return WaistHipProblem::NotANumber;
-    case MeasureProblem::Negative:
-        return WaistHipProblem::Negative;
-    case MeasureProblem::TooLarge:
-        break;
-    }
-    return WaistHipProblem::TooLarge;
-}
 
 } // namespace
 
@@ -42,19 +26,16 @@ WaistHipOutcome CalculateWaistHipRatio(Sex sex, std::string_view waistText,
                                        std::string_view hipText) {
     const auto waist = ReadWholeMeasure(waistText);
     const auto hip = ReadWholeMeasure(hipText);
-    auto isEmpty = [](const std::variant<int, MeasureProblem> &reading) {
-        const auto *problem = std::get_if<MeasureProblem>(&reading);
-        return problem && *problem == MeasureProblem::Empty;
-    };
+    const std::variant<int, MeasureProblem> empty = MeasureProblem::Empty;
     // An empty box is asked for first, the waist before the hip; then what is wrong is told.
-    if (isEmpty(waist))
+    if (waist == empty)
         return WaistHipRefusal{WaistHipBox::Waist, WaistHipProblem::Empty};
-    if (isEmpty(hip))
+    if (hip == empty)
         return WaistHipRefusal{WaistHipBox::Hip, WaistHipProblem::Empty};
     if (const auto *problem = std::get_if<MeasureProblem>(&waist))
-        return WaistHipRefusal{WaistHipBox::Waist, ProblemOf(*problem)};
+        return WaistHipRefusal{WaistHipBox::Waist, static_cast<WaistHipProblem>(*problem)};
     if (const auto *problem = std::get_if<MeasureProblem>(&hip))
-        return WaistHipRefusal{WaistHipBox::Hip, ProblemOf(*problem)};
+        return WaistHipRefusal{WaistHipBox::Hip, static_cast<WaistHipProblem>(*problem)};
     if (std::get<int>(hip) == 0)
         return WaistHipRefusal{WaistHipBox::Hip, WaistHipProblem::ZeroHip};
     return ClassifyWaistHipRatio(sex, std::get<int>(waist), std::get<int>(hip));

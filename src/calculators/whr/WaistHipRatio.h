@@ -4,6 +4,7 @@
 // zones, and from the texts of the two boxes to that zone or to what is wrong with them. Plain
 // C++, no window system; the window owns the words.
 
+#include "calculators/MeasureText.h"
 #include "calculators/Sex.h"
 
 #include <string_view>
@@ -24,11 +25,12 @@ WaistHipRatio ClassifyWaistHipRatio(Sex sex, int waist, int hip);
 
 // Why there is no result, and the box the user is sent back to.
 enum class WaistHipBox { Waist, Hip };
+// A box is refused with the problem its text reads with, or for a hip of 0.
 enum class WaistHipProblem {
-    Empty,
-    NotANumber,
-    Negative,
-    TooLarge,
+    Empty = static_cast<int>(MeasureProblem::Empty),
+    NotANumber = static_cast<int>(MeasureProblem::NotANumber),
+    Negative = static_cast<int>(MeasureProblem::Negative),
+    TooLarge = static_cast<int>(MeasureProblem::TooLarge),
     ZeroHip, // a hip of 0 (also "0.5", which rounds to 0) leaves nothing to divide by
 };
 struct WaistHipRefusal {

@@ -26,31 +26,25 @@ const char *const kZoneSentences[] = {
     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in High Risk Zone"),
     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "You are in Very High Risk Zone")};
 
-// What is said of the box the user is sent back to.
-QString RefusalText(const WaistHipRefusal &refusal) {
-    const bool waist = refusal.box == WaistHipBox::Waist;
-    switch (refusal.problem) {
-    case WaistHipProblem::Empty:
-        return waist ? frmIdealWaistHipRatioMain::tr("Please enter size of your waist")
-                     : frmIdealWaistHipRatioMain::tr("Please enter size of your hip");
-    case WaistHipProblem::NotANumber:
-        return waist ? frmIdealWaistHipRatioMain::tr(
-                           "Please enter size of your waist as a number of cms, such as 85")
-                     : frmIdealWaistHipRatioMain::tr(
-                           "Please enter size of your hip as a number of cms, such as 100");
-    case WaistHipProblem::Negative:
-        return waist ? frmIdealWaistHipRatioMain::tr("The size of your waist cannot be less than 0")
-                     : frmIdealWaistHipRatioMain::tr("The size of your hip cannot be less than 0");
-    case WaistHipProblem::TooLarge:
-        return waist ? frmIdealWaistHipRatioMain::tr(
-                           "The size of your waist cannot be more than 32767 cms")
-                     : frmIdealWaistHipRatioMain::tr(
-                           "The size of your hip cannot be more than 32767 cms");
-    case WaistHipProblem::ZeroHip:
-        break;
-    }
-    return frmIdealWaistHipRatioMain::tr("The size of your hip must be more than 0");
-}
+// What is said of the box the user is sent back to, the waist or the hip, in the order of
+// WaistHipProblem; only the hip can leave nothing to divide by.
+const char *const kRefusals[][2] = {
+    {QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "Please enter size of your waist"),
+     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain", "Please enter size of your hip")},
+    {QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "Please enter size of your waist as a number of cms, such as 85"),
+     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "Please enter size of your hip as a number of cms, such as 100")},
+    {QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "The size of your waist cannot be less than 0"),
+     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "The size of your hip cannot be less than 0")},
+    {QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "The size of your waist cannot be more than 32767 cms"),
+     QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                       "The size of your hip cannot be more than 32767 cms")},
+    {nullptr, QT_TRANSLATE_NOOP("vellora::frmIdealWaistHipRatioMain",
+                                "The size of your hip must be more than 0")}};
 
 } // namespace
 
@@ -75,7 +69,7 @@ QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
                      "her risk of getting a coronary disease is like."),
                   input);
     QLabel *gender = makeLabel(0, tr("Enter Gender"), input, LabelKind::Caption);
-    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), input);
+    cboSex_ = makeList(QStringLiteral("cboSex"), gender, tr("Sex"), 1500, input);
     QLabel *waist =
         makeLabel(1, tr("Enter Waist Measurement (in cms):"), input, LabelKind::Caption);
     QLabel *waistHint =
@@ -104,7 +98,6 @@ QPushButton *frmIdealWaistHipRatioMain::buildInputStep() {
     fields->addWidget(txtHip_, 4, 1, Qt::AlignLeft);
     fields->addWidget(hipHint, 5, 0, 1, 2);
     fields->setColumnStretch(1, 1);
-    cboSex_->setMinimumWidth(TwipsToPixels(1500));
     for (NumberBox *box : {txtWaist_, txtHip_})
         box->setFixedWidth(TwipsToPixels(1200));
 
@@ -161,8 +154,8 @@ void frmIdealWaistHipRatioMain::cmdCalculate_Click() {
         CalculateWaistHipRatio(SexFromListPosition(cboSex_->currentIndex()),
                                txtWaist_->text().toStdString(), txtHip_->text().toStdString());
     if (const auto *refusal = std::get_if<WaistHipRefusal>(&outcome)) {
-        NumberBox *box = refusal->box == WaistHipBox::Waist ? txtWaist_ : txtHip_;
-        box->refuse(RefusalText(*refusal));
+        const bool hip = refusal->box == WaistHipBox::Hip;
+        (hip ? txtHip_ : txtWaist_)->refuse(tr(kRefusals[static_cast<int>(refusal->problem)][hip]));
         return;
     }
     // The ratio only chooses the zone; it is not shown.
