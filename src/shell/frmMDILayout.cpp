@@ -104,6 +104,16 @@ QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &backgr
     return strip;
 }
 
+StripRoom DesignedStrips() {
+    return {TwipsToPixels(kBannerStripHeight), TwipsToPixels(kButtonStripHeight),
+            TwipsToPixels(kBottomStripHeight)};
+}
+
+// The banner keeps one line of its text, the launcher strip its pictures and buttons.
+StripRoom LeastStrips(const QWidget *banner) {
+    return {banner->fontMetrics().height() + 2, TwipsToPixels(kIconHeight) + 2, 0};
+}
+
 } // namespace
 
 int frmMDI::CalculatorOfCaption(int captionIndex) const {
@@ -168,29 +178,26 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
     picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
     PlaceTwips(picButtonContainer_, 120, 0, kButtonContainerWidth, 825);
     // In screen order, left to right, which is also the order of Tab.
-    QList<const CalculatorRow *> buttons;
-    for (const CalculatorRow &calculator : calculators_)
-        buttons.append(&calculator);
-    std::stable_sort(buttons.begin(), buttons.end(),
-                     [](const CalculatorRow *a, const CalculatorRow *b) {
-                         return a->buttonLeft < b->buttonLeft;
-                     });
-    for (const CalculatorRow *design : buttons) {
+    CalculatorTable buttons = calculators_;
+    std::stable_sort(
+        buttons.begin(), buttons.end(),
+        [](const CalculatorRow &a, const CalculatorRow &b) { return a.buttonLeft < b.buttonLeft; });
+    for (const CalculatorRow &design : buttons) {
         auto *icon = new QLabel(picButtonContainer_);
-        icon->setObjectName(QString::fromLatin1(design->iconName));
-        icon->setPixmap(PictureFor(LauncherIcon(design->icon), 32, icon));
+        icon->setObjectName(QString::fromLatin1(design.iconName));
+        icon->setPixmap(PictureFor(LauncherIcon(design.icon), 32, icon));
         icon->setAlignment(Qt::AlignCenter);
-        PlaceTwips(icon, design->iconLeft, 180, 510, 510);
+        PlaceTwips(icon, design.iconLeft, 180, 510, 510);
 
         auto *button =
-            new GraphicalButton(QCoreApplication::translate("Calculators", design->caption),
+            new GraphicalButton(QCoreApplication::translate("Calculators", design.caption),
                                 kButtonGrey, picButtonContainer_);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design->index));
-        button->setProperty("index", design->index);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design.index));
+        button->setProperty("index", design.index);
         button->setFont(VerdanaFont(8.25));
-        PlaceTwips(button, design->buttonLeft, 188, 2010, 495);
+        PlaceTwips(button, design.buttonLeft, 188, 2010, 495);
         connect(button, &QPushButton::clicked, this,
-                [this, index = design->index] { cmdSelectOption_Click(index); });
+                [this, index = design.index] { cmdSelectOption_Click(index); });
         if (!firstLauncherButton_)
             firstLauncherButton_ = button;
     }
@@ -290,20 +297,6 @@ void frmMDI::placeOnWidth() {
         brandWidth = std::min(room, brandWidth + 600);
     PlaceTwips(Label7_, 120, 0, brandWidth, kFullBrandHeight);
 }
-
-namespace {
-
-StripRoom DesignedStrips() {
-    return {TwipsToPixels(kBannerStripHeight), TwipsToPixels(kButtonStripHeight),
-            TwipsToPixels(kBottomStripHeight)};
-}
-
-// The banner keeps one line of its text, the launcher strip its pictures and buttons.
-StripRoom LeastStrips(const QWidget *banner) {
-    return {banner->fontMetrics().height() + 2, TwipsToPixels(kIconHeight) + 2, 0};
-}
-
-} // namespace
 
 int frmMDI::childAreaRoom() const {
     if (!strips_->isVisible())
