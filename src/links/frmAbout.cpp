@@ -72,10 +72,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     heading->addWidget(picture);
     heading->addWidget(title, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addWidget(description);
@@ -84,7 +80,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     layout->addWidget(fullyBranded);
     layout->addWidget(homePage);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addWidget(ok, 0, Qt::AlignRight);
     setFixedWidth(430);
     ok->setFocus();
 }
