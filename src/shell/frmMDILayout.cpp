@@ -84,22 +84,20 @@ class LauncherPanel : public QWidget {
 public:
     explicit LauncherPanel(QWidget *parent)
         : QWidget(parent) {
+        setObjectName(QStringLiteral("picMain"));
+        FixFace(this, Qt::black);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
         setMaximumHeight(TwipsToPixels(kLauncherPanelHeight));
     }
     QSize sizeHint() const override { return {0, TwipsToPixels(kLauncherPanelHeight)}; }
 };
 
-QWidget *MakeStrip(QWidget *strip, const QString &name, const QColor &background) {
+QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
+                   QWidget *parent) {
+    auto *strip = new QWidget(parent);
     strip->setObjectName(name);
     if (background.isValid())
         FixFace(strip, background);
-    return strip;
-}
-
-QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
-                   QWidget *parent) {
-    QWidget *strip = MakeStrip(new QWidget(parent), name, background);
     strip->setFixedHeight(TwipsToPixels(heightTwips));
     return strip;
 }
@@ -138,7 +136,7 @@ QWidget *frmMDI::buildStrips() {
     buildBannerStrip(Picture6_);
     Picture1_ = MakeStrip(QStringLiteral("Picture1"), kButtonStripHeight, QColor(), frame);
     buildButtonStrip(Picture1_);
-    picMain_ = MakeStrip(new LauncherPanel(frame), QStringLiteral("picMain"), Qt::black);
+    picMain_ = new LauncherPanel(frame);
     buildLauncherPanel(picMain_);
 
     mdiArea_ = new QMdiArea(frame);
@@ -226,8 +224,6 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
             connect(static_cast<LinkLabel *>(label), &LinkLabel::clicked, this,
                     [this, index = design.index] { lblCaption_Click(index); });
         }
-        // Its left edge follows the window's width (placeOnWidth).
-        PlaceTwips(label, 0, design.top, design.width, design.height);
         lblCaption_.insert(design.index, label);
         textsBottom = std::max(textsBottom, design.top + design.height);
     }
@@ -239,12 +235,10 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
                                platform_, strip);
     Label7_->setFont(VerdanaFont(8.25, true, true));
     Label7_->setWordWrap(true);
-    PlaceTwips(Label7_, 120, 0, kFullBrandWidth, kFullBrandHeight);
 
     cmdMdiExit_ = new GraphicalButton(tr("&Exit"), kButtonGrey, strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
     cmdMdiExit_->setFont(VerdanaFont(8.25));
-    PlaceTwips(cmdMdiExit_, 0, 120, kExitButtonWidth, 495);
     connect(cmdMdiExit_, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
 
     // Alt+E belongs to the calculator window while it has the focus: its own "&Exit" closes only
