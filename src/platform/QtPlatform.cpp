@@ -31,8 +31,6 @@ MessageAnswer QtPlatform::showMessage(QWidget *parent, const QString &text, Mess
         title.isEmpty() ? kProgramTitle : title, text,
         buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
         parent);
-    if (!parent)
-        box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();
     // The window the box stood over is the active one again, with the focus where it was (or
     // where the caller now puts it), so a keyboard user goes on from the same place.
