@@ -1,7 +1,6 @@
 #include "links/frmAbout.h"
 
 #include "links/Promotions.h"
-#include "links/WebLink.h"
 #include "platform/Program.h"
 #include "widgets/Design.h"
 #include "widgets/Labels.h"

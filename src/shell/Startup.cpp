@@ -1,6 +1,5 @@
 #include "shell/Startup.h"
 
-#include "links/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "shell/SettingsStore.h"
 #include "shell/frmMDI.h"

@@ -1,7 +1,6 @@
 #include "shell/frmNagScreen2.h"
 
 #include "links/Promotions.h"
-#include "links/WebLink.h"
 #include "platform/Platform.h"
 #include "shell/Startup.h"
 #include "widgets/Design.h"
