@@ -304,36 +304,27 @@ bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typ
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
     const auto watchedBox = std::find(boxes_.begin(), boxes_.end(), watched);
-    if (watchedBox != boxes_.end()) {
-        const auto field = static_cast<ReferralField>(watchedBox - boxes_.begin());
-        switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: {
-            // A message box, a context menu or another program taking the window's activation
-            // leaves the box as it is.
-            if (!MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
-                break;
-            // The placeholder changes once the focus has been reported, while the box is still
-            // the one entered, or still left.
-            const bool entering = event->type() == QEvent::FocusIn;
-            AfterFocusReported(box(field), [this, field, entering] {
-                if (box(field)->hasFocus() != entering)
-                    return;
-                if (entering)
-                    txtBox_GotFocus(field);
-                else
-                    txtBox_LostFocus(field);
-            });
-            break;
-        }
-        case QEvent::KeyPress:
-            if (field == ReferralField::Email || field == ReferralField::FriendEmail)
-                return txtEmailBox_KeyPress(field, static_cast<QKeyEvent *>(event)->text());
-            break;
-        default:
-            break;
-        }
+    if (watchedBox == boxes_.end())
+        return QWidget::eventFilter(watched, event);
+    const auto field = static_cast<ReferralField>(watchedBox - boxes_.begin());
+    const bool entering = event->type() == QEvent::FocusIn;
+    // A message box, a context menu or another program taking the window's activation leaves the
+    // box as it is. Otherwise the placeholder changes once the focus has been reported, while the
+    // box is still the one entered, or still left.
+    if ((entering || event->type() == QEvent::FocusOut) &&
+        MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason())) {
+        AfterFocusReported(box(field), [this, field, entering] {
+            if (box(field)->hasFocus() != entering)
+                return;
+            if (entering)
+                txtBox_GotFocus(field);
+            else
+                txtBox_LostFocus(field);
+        });
     }
+    if (event->type() == QEvent::KeyPress &&
+        (field == ReferralField::Email || field == ReferralField::FriendEmail))
+        return txtEmailBox_KeyPress(field, static_cast<QKeyEvent *>(event)->text());
     return QWidget::eventFilter(watched, event);
 }
 
