@@ -111,9 +111,11 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
-    QLayout *heading = buildHeading();
-    QGroupBox *catalogue = buildCatalogue();
-    QGroupBox *referralForm = buildReferralForm();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeading());
+    layout->addSpacing(6);
+    layout->addWidget(buildCatalogue());
+    layout->addWidget(buildReferralForm());
 
     Check1_ = new QCheckBox(
         tr("Yes, take me to the Orvantix forum at %1").arg(QStringLiteral(VELLORA_MAIN_HOST)),
@@ -126,12 +128,6 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(Check1_, 1);
     bottom->addWidget(exitButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(heading);
-    layout->addSpacing(6);
-    layout->addWidget(catalogue);
-    layout->addWidget(referralForm);
     layout->addLayout(bottom);
 
     Form_Load();
