@@ -163,11 +163,9 @@ bool QSettingsFindsOnlySection(const QByteArray &content, const QString &section
 // Such a file is never handed to the program's QSettings, which would take as long as it needs
 // to read a large one (holding up start-up) and would merge its content into the next write: it
 // reads as empty and is moved aside by the next write. A file that cannot be opened is left to
-// QSettings to report.
+// QSettings to report, as is the registry, which has no file.
 bool IsForeignSettingsFile(const QString &application, const QString &section) {
     const QString path = SettingsFilePath(application);
-    if (path.isEmpty())
-        return false;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
