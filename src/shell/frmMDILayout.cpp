@@ -295,8 +295,7 @@ void frmMDI::placeOnWidth() {
 int frmMDI::childAreaRoom() const {
     if (!strips_->isVisible())
         return std::numeric_limits<int>::max();
-    const StripRoom least = LeastStrips(lblOrvantixBanner_);
-    return strips_->height() - least.launcher - DesignedStrips().bottom;
+    return strips_->height() - LeastStrips(lblOrvantixBanner_).launcher - DesignedStrips().bottom;
 }
 
 void frmMDI::fitChildArea() {
