@@ -21,7 +21,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     setWindowTitle(ProgramCaption());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setModal(true);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
