@@ -6,8 +6,6 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
-#include <cstdlib>
-
 namespace vellora {
 
 namespace {
@@ -131,7 +129,7 @@ void UpdateReminder(Platform &platform, const SettingAccess &settings) {
     }
     // A text that is no date (the regional settings changed, say) is left as it was.
     const std::optional<QDate> lastActed = ReadDateText(platform, *stored);
-    if (!lastActed || std::abs(today.daysTo(*lastActed)) <= kQuietDays)
+    if (!lastActed || qAbs(today.daysTo(*lastActed)) <= kQuietDays)
         return;
 
     const MessageAnswer answer = platform.showMessage(
