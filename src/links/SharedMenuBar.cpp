@@ -54,17 +54,16 @@ MenuBarDesign MenuDesign(MenuRow row, const QList<MenuItemDesign> &ownFileItems)
     const MenuRowDesign &design =
         *std::find_if(std::begin(kMenuRows), std::end(kMenuRows),
                       [row](const MenuRowDesign &r) { return r.row == row; });
-    MenuBarDesign menu;
-    menu.fileItems = ownFileItems;
+    MenuBarDesign menu{.fileItems = ownFileItems,
+                       .firstSeparator = QString::fromLatin1(design.firstSeparator),
+                       .secondSeparator = QString::fromLatin1(design.secondSeparator),
+                       .updateCaption = SharedMenuBar::tr(design.updateCaption),
+                       .makeMoneyName = QString::fromLatin1(design.makeMoneyName),
+                       .makeMoneyEnabled = design.makeMoneyEnabled};
     if (design.fileItemName)
         menu.fileItems.append(
             {QString::fromLatin1(design.fileItemName), SharedMenuBar::tr(design.fileItemCaption)});
     menu.fileItems.append({QStringLiteral("mnuExit"), SharedMenuBar::tr("E&xit")});
-    menu.firstSeparator = QString::fromLatin1(design.firstSeparator);
-    menu.secondSeparator = QString::fromLatin1(design.secondSeparator);
-    menu.updateCaption = SharedMenuBar::tr(design.updateCaption);
-    menu.makeMoneyName = QString::fromLatin1(design.makeMoneyName);
-    menu.makeMoneyEnabled = design.makeMoneyEnabled;
     return menu;
 }
 

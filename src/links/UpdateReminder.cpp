@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace vellora {
 
@@ -28,42 +29,33 @@ QString WithPlainDigits(const QLocale &locale, QString text) {
     return text;
 }
 
-QString DateText(Platform &platform, QDate date) {
-    return platform.userLocale().toString(date, platform.shortDateFormat());
-}
-
-// One piece of a date format: a field ('d', 'M' or 'y' written `width` times), or literal text.
-struct FormatPiece {
-    QChar field; // null for literal text
-    qsizetype width = 0;
-    QString literal;
+// A format made only of day, month and year numbers and literal text ("M/d/yy", "d.MM.yy 'g'.")
+// as a pattern that takes each number as a group, with the fields ('d', 'M' or 'y' written
+// `width` times) in the order of their groups; nothing when the format holds anything else (a
+// month's name, a weekday).
+struct NumericFormat {
+    QString pattern;
+    QList<std::pair<QChar, qsizetype>> fields;
 };
 
-// The pieces of a format made only of day, month and year numbers and literal text ("M/d/yy",
-// "d.MM.yy 'g'."), or nothing when it holds anything else (a month's name, a weekday).
-std::optional<QList<FormatPiece>> NumericFields(const QString &format) {
-    QList<FormatPiece> pieces;
-    auto addLiteral = [&pieces](QStringView text) {
-        if (pieces.isEmpty() || !pieces.last().field.isNull())
-            pieces.append(FormatPiece{});
-        pieces.last().literal += text;
-    };
+std::optional<NumericFormat> NumericFields(const QString &format) {
+    NumericFormat numeric;
     for (qsizetype i = 0; i < format.size();) {
         const QChar c = format[i];
         if (c == u'\'') {
             // Quoted text; two quotes stand for one.
             const qsizetype close = format.indexOf(u'\'', i + 1);
-            if (close == i + 1)
-                addLiteral(u"'");
-            else
-                addLiteral(
-                    QStringView(format).mid(i + 1, (close < 0 ? format.size() : close) - i - 1));
-            i = close < 0 ? format.size() : close + 1;
+            const qsizetype end = close < 0 ? format.size() : close;
+            numeric.pattern += QRegularExpression::escape(
+                close == i + 1 ? QStringLiteral("'") : format.mid(i + 1, end - i - 1));
+            i = end + 1;
             continue;
         }
         if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))) {
-            addLiteral(QStringView(format).mid(i, 1));
-            ++i;
+            // A pair of surrogates is escaped as the one character it is.
+            const qsizetype length = c.isHighSurrogate() ? 2 : 1;
+            numeric.pattern += QRegularExpression::escape(QStringView(format).mid(i, length));
+            i += length;
             continue;
         }
         qsizetype width = 1;
@@ -73,10 +65,14 @@ std::optional<QList<FormatPiece>> NumericFields(const QString &format) {
             ((c == u'd' || c == u'M') && width <= 2) || (c == u'y' && (width == 2 || width == 4));
         if (!number)
             return std::nullopt;
-        pieces.append(FormatPiece{c, width, {}});
+        // Qt writes a one-letter field with one or two digits, the others with all of theirs. The
+        // digits are taken as they come, never given back to the next field.
+        numeric.pattern +=
+            width == 1 ? QStringLiteral("([0-9]{1,2}+)") : QStringLiteral("([0-9]{%1})").arg(width);
+        numeric.fields.append({c, width});
         i += width;
     }
-    return pieces;
+    return numeric;
 }
 
 // The year nearest today that ends in the two digits given (within fifty years either side).
@@ -93,45 +89,30 @@ std::optional<QDate> ReadDateText(Platform &platform, const QString &stored) {
     const QLocale locale = platform.userLocale();
     const QString format = platform.shortDateFormat();
     const QString text = WithPlainDigits(locale, stored);
-    const std::optional<QList<FormatPiece>> pieces = NumericFields(format);
-    if (!pieces) {
+    const std::optional<NumericFormat> numeric = NumericFields(format);
+    if (!numeric) {
         const QDate read = locale.toDate(text, format);
         return read.isValid() ? std::optional(read) : std::nullopt;
     }
+    const QRegularExpressionMatch match =
+        QRegularExpression(QRegularExpression::anchoredPattern(numeric->pattern)).match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
     int day = 0;
     int month = 0;
     int year = 0;
-    qsizetype at = 0;
-    for (const FormatPiece &piece : *pieces) {
-        if (piece.field.isNull()) {
-            if (!QStringView(text).mid(at).startsWith(piece.literal))
-                return std::nullopt;
-            at += piece.literal.size();
-            continue;
-        }
-        // Qt writes a one-letter field with one or two digits, the others with all of theirs.
-        const qsizetype most = piece.field == u'y' ? piece.width : 2;
-        qsizetype digits = 0;
-        int value = 0;
-        while (digits < most && at + digits < text.size() && text[at + digits] >= u'0' &&
-               text[at + digits] <= u'9') {
-            value = value * 10 + (text[at + digits].unicode() - u'0');
-            ++digits;
-        }
-        if (digits < piece.width)
-            return std::nullopt;
-        at += digits;
-        if (piece.field == u'd')
+    for (qsizetype i = 0; i < numeric->fields.size(); ++i) {
+        const auto [field, width] = numeric->fields[i];
+        const int value = match.capturedView(i + 1).toInt();
+        if (field == u'd')
             day = value;
-        else if (piece.field == u'M')
+        else if (field == u'M')
             month = value;
         else
-            year = piece.width == 2 ? NearestYear(value, platform.today()) : value;
+            year = width == 2 ? NearestYear(value, platform.today()) : value;
     }
     const QDate date(year, month, day);
-    if (at != text.size() || !date.isValid())
-        return std::nullopt;
-    return date;
+    return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
 } // namespace
@@ -141,16 +122,14 @@ void UpdateReminder(Platform &platform, const SettingAccess &settings) {
     if (!stored)
         return; // a store that cannot be read is left alone, and start-up goes on
     const QDate today = platform.today();
+    const QString todayText = platform.userLocale().toString(today, platform.shortDateFormat());
     if (stored->isEmpty()) {
-        settings.write(kLastActedName, DateText(platform, today));
+        settings.write(kLastActedName, todayText);
         return;
     }
     // A text that is no date (the regional settings changed, say) is left as it was.
     const std::optional<QDate> lastActed = ReadDateText(platform, *stored);
-    if (!lastActed)
-        return;
-    const qint64 days = today.daysTo(*lastActed);
-    if (days >= -kQuietDays && days <= kQuietDays)
+    if (!lastActed || qAbs(today.daysTo(*lastActed)) <= kQuietDays)
         return;
 
     const MessageAnswer answer = platform.showMessage(
@@ -159,7 +138,7 @@ void UpdateReminder(Platform &platform, const SettingAccess &settings) {
                                     "There maybe an update to this software "
                                     "available\nDo you want to check for an update?"),
         MessageIcon::Information, MessageButtons::YesNo);
-    settings.write(kLastActedName, DateText(platform, today));
+    settings.write(kLastActedName, todayText);
     if (answer == MessageAnswer::Yes)
         OpenWebLink(platform, WebLink::Download);
 }

@@ -1,7 +1,6 @@
 #include "links/frmAbout.h"
 
 #include "links/Promotions.h"
-#include "links/WebLink.h"
 #include "platform/Program.h"
 #include "widgets/Design.h"
 #include "widgets/Labels.h"
@@ -22,7 +21,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     setWindowTitle(ProgramCaption());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setModal(true);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
@@ -72,10 +70,6 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     heading->addWidget(picture);
     heading->addWidget(title, 1);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(heading);
     layout->addWidget(description);
@@ -84,7 +78,7 @@ frmAbout::frmAbout(Platform &platform, QWidget *parent)
     layout->addWidget(fullyBranded);
     layout->addWidget(homePage);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addWidget(ok, 0, Qt::AlignRight);
     setFixedWidth(430);
     ok->setFocus();
 }

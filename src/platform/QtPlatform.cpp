@@ -31,8 +31,6 @@ MessageAnswer QtPlatform::showMessage(QWidget *parent, const QString &text, Mess
         title.isEmpty() ? kProgramTitle : title, text,
         buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No,
         parent);
-    if (!parent)
-        box.setWindowModality(Qt::ApplicationModal);
     const int answer = box.exec();
     // The window the box stood over is the active one again, with the focus where it was (or
     // where the caller now puts it), so a keyboard user goes on from the same place.
@@ -165,11 +163,9 @@ bool QSettingsFindsOnlySection(const QByteArray &content, const QString &section
 // Such a file is never handed to the program's QSettings, which would take as long as it needs
 // to read a large one (holding up start-up) and would merge its content into the next write: it
 // reads as empty and is moved aside by the next write. A file that cannot be opened is left to
-// QSettings to report.
+// QSettings to report, as is the registry, which has no file.
 bool IsForeignSettingsFile(const QString &application, const QString &section) {
     const QString path = SettingsFilePath(application);
-    if (path.isEmpty())
-        return false;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;

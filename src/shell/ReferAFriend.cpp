@@ -8,35 +8,28 @@
 namespace vellora {
 
 ReferralFieldDesign DesignOf(ReferralField field) {
-    static const struct {
-        const char *box;
-        const char *placeholder;
-        const char *emptyMessage;
-        const char *accessibleName;
-        int maxLength;
-    } kDesigns[kReferralFieldCount] = {
-        {"txtName", QT_TRANSLATE_NOOP("ReferAFriend", "Your Name"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Name"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Your name"), kReferralNameLength},
-        {"txtEmail", QT_TRANSLATE_NOOP("ReferAFriend", "Your Email Address"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Email"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Your e-mail address"), kReferralEmailLength},
-        {"txtMessage", QT_TRANSLATE_NOOP("ReferAFriend", "Your Message"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Message"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Your message"), kReferralMessageLength},
-        {"txtFriendName", QT_TRANSLATE_NOOP("ReferAFriend", "Friend's Name"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Friend's Name"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Friend's name"), kReferralNameLength},
-        {"txtFriendEmail", QT_TRANSLATE_NOOP("ReferAFriend", "Friend's Email Address"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Please Enter Your Friend's Email"),
-         QT_TRANSLATE_NOOP("ReferAFriend", "Friend's e-mail address"), kReferralEmailLength},
+    const ReferralFieldDesign designs[kReferralFieldCount] = {
+        {QStringLiteral("txtName"), QCoreApplication::translate("ReferAFriend", "Your Name"),
+         QCoreApplication::translate("ReferAFriend", "Please Enter Your Name"),
+         QCoreApplication::translate("ReferAFriend", "Your name"), kReferralNameLength},
+        {QStringLiteral("txtEmail"),
+         QCoreApplication::translate("ReferAFriend", "Your Email Address"),
+         QCoreApplication::translate("ReferAFriend", "Please Enter Your Email"),
+         QCoreApplication::translate("ReferAFriend", "Your e-mail address"), kReferralEmailLength},
+        {QStringLiteral("txtMessage"), QCoreApplication::translate("ReferAFriend", "Your Message"),
+         QCoreApplication::translate("ReferAFriend", "Please Enter Your Message"),
+         QCoreApplication::translate("ReferAFriend", "Your message"), kReferralMessageLength},
+        {QStringLiteral("txtFriendName"),
+         QCoreApplication::translate("ReferAFriend", "Friend's Name"),
+         QCoreApplication::translate("ReferAFriend", "Please Enter Your Friend's Name"),
+         QCoreApplication::translate("ReferAFriend", "Friend's name"), kReferralNameLength},
+        {QStringLiteral("txtFriendEmail"),
+         QCoreApplication::translate("ReferAFriend", "Friend's Email Address"),
+         QCoreApplication::translate("ReferAFriend", "Please Enter Your Friend's Email"),
+         QCoreApplication::translate("ReferAFriend", "Friend's e-mail address"),
+         kReferralEmailLength},
     };
-    const auto &design = kDesigns[static_cast<std::size_t>(field)];
-    const auto translated = [](const char *text) {
-        return QCoreApplication::translate("ReferAFriend", text);
-    };
-    return {QString::fromLatin1(design.box), translated(design.placeholder),
-            translated(design.emptyMessage), translated(design.accessibleName), design.maxLength};
+    return designs[static_cast<std::size_t>(field)];
 }
 
 QString ReferralRefusal(const Referral &referral) {

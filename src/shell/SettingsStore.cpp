@@ -57,11 +57,10 @@ QString UnscrambleSettingText(const QString &text) {
 std::optional<QString> ReadSetting(Platform &platform, const QString &name) {
     if (!IsStorableName(name))
         return QString(); // never stored
-    const std::optional<QString> stored =
-        platform.readSettingValue(ApplicationName(), kSection, ScrambleSettingText(name));
-    if (!stored)
-        return std::nullopt;
-    return UnscrambleSettingText(*stored);
+    if (const std::optional<QString> stored =
+            platform.readSettingValue(ApplicationName(), kSection, ScrambleSettingText(name)))
+        return UnscrambleSettingText(*stored);
+    return std::nullopt;
 }
 
 bool WriteSetting(Platform &platform, const QString &name, const QString &value) {

@@ -1,6 +1,5 @@
 #include "shell/Startup.h"
 
-#include "links/UpdateReminder.h"
 #include "platform/Platform.h"
 #include "shell/SettingsStore.h"
 #include "shell/frmMDI.h"
@@ -33,7 +32,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched != qApp || event->type() != QEvent::Quit)
             return false;
-        EndSession(main_, platform_);
+        // The main window's unload runs (calculators close, the exit window comes up), then the
+        // exit window's, which ends the program. Nothing is asked.
+        main_.close(); // runs its unload, unless the user closed it already
+        if (frmNagScreen2 *exitWindow = main_.exitWindow())
+            exitWindow->close(); // its unload ends the program
+        else
+            EndProgram(platform_);
         return true;
     }
 
@@ -59,14 +64,6 @@ std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &ca
     new SessionEndWatch(*main, platform);
     main->show();
     return main;
-}
-
-void EndSession(frmMDI &main, Platform &platform) {
-    main.close(); // runs its unload, unless the user closed it already
-    if (frmNagScreen2 *exitWindow = main.exitWindow())
-        exitWindow->close(); // its unload ends the program
-    else
-        EndProgram(platform);
 }
 
 void EndProgram(Platform &platform) {

@@ -14,10 +14,6 @@ class Platform;
 // when another copy was running (the program has then been ended).
 std::unique_ptr<frmMDI> RunStartup(Platform &platform, const CalculatorTable &calculators);
 
-// The desktop session is ending: the main window's unload runs (calculators close, the exit
-// window comes up), then the exit window's, which ends the program. Nothing is asked.
-void EndSession(frmMDI &main, Platform &platform);
-
 // Closes every open window, then ends the process.
 void EndProgram(Platform &platform);
 

@@ -193,24 +193,15 @@ void frmMDI::cmdMdiExit_Click() {
 bool frmMDI::eventFilter(QObject *watched, QEvent *event) {
     const bool release = event->type() == QEvent::MouseButtonRelease &&
                          static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
-    if (watched == strips_) {
-        if (event->type() == QEvent::Resize) {
-            placeOnWidth();
-            fitChildArea();
-        }
-        return false;
+    if (watched == strips_ && event->type() == QEvent::Resize) {
+        placeOnWidth();
+        fitChildArea();
     }
-    if (watched == Picture6_) {
-        // The banner's strip opens the home page, as the banner on it does.
-        if (release)
-            OpenWebLink(platform_, WebLink::HomePage);
-        return false;
-    }
-    if (watched == picMain_) {
-        if (event->type() == QEvent::MouseMove)
-            picMain_MouseMove();
-        return false;
-    }
+    // The banner's strip opens the home page, as the banner on it does.
+    if (watched == Picture6_ && release)
+        OpenWebLink(platform_, WebLink::HomePage);
+    if (watched == picMain_ && event->type() == QEvent::MouseMove)
+        picMain_MouseMove();
     if (auto *label = qobject_cast<QLabel *>(watched); label && label->parent() == picMain_) {
         // Consumed here: passed on, a move over a text would reach the panel's background.
         const int index = label->property("index").toInt();

@@ -84,24 +84,32 @@ class LauncherPanel : public QWidget {
 public:
     explicit LauncherPanel(QWidget *parent)
         : QWidget(parent) {
+        setObjectName(QStringLiteral("picMain"));
+        FixFace(this, Qt::black);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
         setMaximumHeight(TwipsToPixels(kLauncherPanelHeight));
     }
     QSize sizeHint() const override { return {0, TwipsToPixels(kLauncherPanelHeight)}; }
 };
 
-QWidget *MakeStrip(QWidget *strip, const QString &name, const QColor &background) {
+QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
+                   QWidget *parent) {
+    auto *strip = new QWidget(parent);
     strip->setObjectName(name);
     if (background.isValid())
         FixFace(strip, background);
+    strip->setFixedHeight(TwipsToPixels(heightTwips));
     return strip;
 }
 
-QWidget *MakeStrip(const QString &name, double heightTwips, const QColor &background,
-                   QWidget *parent) {
-    QWidget *strip = MakeStrip(new QWidget(parent), name, background);
-    strip->setFixedHeight(TwipsToPixels(heightTwips));
-    return strip;
+StripRoom DesignedStrips() {
+    return {TwipsToPixels(kBannerStripHeight), TwipsToPixels(kButtonStripHeight),
+            TwipsToPixels(kBottomStripHeight)};
+}
+
+// The banner keeps one line of its text, the launcher strip its pictures and buttons.
+StripRoom LeastStrips(const QWidget *banner) {
+    return {banner->fontMetrics().height() + 2, TwipsToPixels(kIconHeight) + 2, 0};
 }
 
 } // namespace
@@ -128,7 +136,7 @@ QWidget *frmMDI::buildStrips() {
     buildBannerStrip(Picture6_);
     Picture1_ = MakeStrip(QStringLiteral("Picture1"), kButtonStripHeight, QColor(), frame);
     buildButtonStrip(Picture1_);
-    picMain_ = MakeStrip(new LauncherPanel(frame), QStringLiteral("picMain"), Qt::black);
+    picMain_ = new LauncherPanel(frame);
     buildLauncherPanel(picMain_);
 
     mdiArea_ = new QMdiArea(frame);
@@ -168,29 +176,26 @@ void frmMDI::buildButtonStrip(QWidget *strip) {
     picButtonContainer_->setObjectName(QStringLiteral("picButtonContainer"));
     PlaceTwips(picButtonContainer_, 120, 0, kButtonContainerWidth, 825);
     // In screen order, left to right, which is also the order of Tab.
-    QList<const CalculatorRow *> buttons;
-    for (const CalculatorRow &calculator : calculators_)
-        buttons.append(&calculator);
-    std::stable_sort(buttons.begin(), buttons.end(),
-                     [](const CalculatorRow *a, const CalculatorRow *b) {
-                         return a->buttonLeft < b->buttonLeft;
-                     });
-    for (const CalculatorRow *design : buttons) {
+    CalculatorTable buttons = calculators_;
+    std::stable_sort(
+        buttons.begin(), buttons.end(),
+        [](const CalculatorRow &a, const CalculatorRow &b) { return a.buttonLeft < b.buttonLeft; });
+    for (const CalculatorRow &design : buttons) {
         auto *icon = new QLabel(picButtonContainer_);
-        icon->setObjectName(QString::fromLatin1(design->iconName));
-        icon->setPixmap(PictureFor(LauncherIcon(design->icon), 32, icon));
+        icon->setObjectName(QString::fromLatin1(design.iconName));
+        icon->setPixmap(PictureFor(LauncherIcon(design.icon), 32, icon));
         icon->setAlignment(Qt::AlignCenter);
-        PlaceTwips(icon, design->iconLeft, 180, 510, 510);
+        PlaceTwips(icon, design.iconLeft, 180, 510, 510);
 
         auto *button =
-            new GraphicalButton(QCoreApplication::translate("Calculators", design->caption),
+            new GraphicalButton(QCoreApplication::translate("Calculators", design.caption),
                                 kButtonGrey, picButtonContainer_);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design->index));
-        button->setProperty("index", design->index);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(design.index));
+        button->setProperty("index", design.index);
         button->setFont(VerdanaFont(8.25));
-        PlaceTwips(button, design->buttonLeft, 188, 2010, 495);
+        PlaceTwips(button, design.buttonLeft, 188, 2010, 495);
         connect(button, &QPushButton::clicked, this,
-                [this, index = design->index] { cmdSelectOption_Click(index); });
+                [this, index = design.index] { cmdSelectOption_Click(index); });
         if (!firstLauncherButton_)
             firstLauncherButton_ = button;
     }
@@ -219,8 +224,6 @@ void frmMDI::buildLauncherPanel(QWidget *panel) {
             connect(static_cast<LinkLabel *>(label), &LinkLabel::clicked, this,
                     [this, index = design.index] { lblCaption_Click(index); });
         }
-        // Its left edge follows the window's width (placeOnWidth).
-        PlaceTwips(label, 0, design.top, design.width, design.height);
         lblCaption_.insert(design.index, label);
         textsBottom = std::max(textsBottom, design.top + design.height);
     }
@@ -232,12 +235,10 @@ void frmMDI::buildBottomStrip(QWidget *strip) {
                                platform_, strip);
     Label7_->setFont(VerdanaFont(8.25, true, true));
     Label7_->setWordWrap(true);
-    PlaceTwips(Label7_, 120, 0, kFullBrandWidth, kFullBrandHeight);
 
     cmdMdiExit_ = new GraphicalButton(tr("&Exit"), kButtonGrey, strip);
     cmdMdiExit_->setObjectName(QStringLiteral("cmdMdiExit"));
     cmdMdiExit_->setFont(VerdanaFont(8.25));
-    PlaceTwips(cmdMdiExit_, 0, 120, kExitButtonWidth, 495);
     connect(cmdMdiExit_, &QPushButton::clicked, this, &frmMDI::cmdMdiExit_Click);
 
     // Alt+E belongs to the calculator window while it has the focus: its own "&Exit" closes only
@@ -291,25 +292,10 @@ void frmMDI::placeOnWidth() {
     PlaceTwips(Label7_, 120, 0, brandWidth, kFullBrandHeight);
 }
 
-namespace {
-
-StripRoom DesignedStrips() {
-    return {TwipsToPixels(kBannerStripHeight), TwipsToPixels(kButtonStripHeight),
-            TwipsToPixels(kBottomStripHeight)};
-}
-
-// The banner keeps one line of its text, the launcher strip its pictures and buttons.
-StripRoom LeastStrips(const QWidget *banner) {
-    return {banner->fontMetrics().height() + 2, TwipsToPixels(kIconHeight) + 2, 0};
-}
-
-} // namespace
-
 int frmMDI::childAreaRoom() const {
     if (!strips_->isVisible())
         return std::numeric_limits<int>::max();
-    const StripRoom least = LeastStrips(lblOrvantixBanner_);
-    return strips_->height() - least.launcher - DesignedStrips().bottom;
+    return strips_->height() - LeastStrips(lblOrvantixBanner_).launcher - DesignedStrips().bottom;
 }
 
 void frmMDI::fitChildArea() {

@@ -1,7 +1,6 @@
 #include "shell/frmNagScreen2.h"
 
 #include "links/Promotions.h"
-#include "links/WebLink.h"
 #include "platform/Platform.h"
 #include "shell/Startup.h"
 #include "widgets/Design.h"
@@ -74,6 +73,19 @@ void LimitLength(QPlainTextEdit *box, int limit) {
                      });
 }
 
+QString TextOf(const QWidget *box) {
+    if (auto *line = qobject_cast<const QLineEdit *>(box))
+        return line->text();
+    return static_cast<const QPlainTextEdit *>(box)->toPlainText();
+}
+
+void SetTextOf(QWidget *box, const QString &text) {
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(box)->setPlainText(text);
+}
+
 } // namespace
 
 QStringList frmNagScreen2::SupportMessages() {
@@ -99,9 +111,11 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     setWindowIcon(SuiteWindowIcon());
     setFont(VerdanaFont(8.25, false));
 
-    QLayout *heading = buildHeading();
-    QGroupBox *catalogue = buildCatalogue();
-    const ReferralForm form = buildReferralForm();
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeading());
+    layout->addSpacing(6);
+    layout->addWidget(buildCatalogue());
+    layout->addWidget(buildReferralForm());
 
     Check1_ = new QCheckBox(
         tr("Yes, take me to the Orvantix forum at %1").arg(QStringLiteral(VELLORA_MAIN_HOST)),
@@ -111,17 +125,9 @@ frmNagScreen2::frmNagScreen2(Platform &platform)
     connect(Check1_, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
     QPushButton *exitButton = MakeButton(QStringLiteral("cmdClose"), tr("E&xit"), this);
     connect(exitButton, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
-    setTabOrder(form.submit, Check1_);
-    setTabOrder(Check1_, exitButton);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(Check1_, 1);
     bottom->addWidget(exitButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(heading);
-    layout->addSpacing(6);
-    layout->addWidget(catalogue);
-    layout->addWidget(form.frame);
     layout->addLayout(bottom);
 
     Form_Load();
@@ -175,7 +181,7 @@ QGroupBox *frmNagScreen2::buildCatalogue() {
     return frame6;
 }
 
-frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
+QGroupBox *frmNagScreen2::buildReferralForm() {
     auto *frame2 = new QGroupBox(tr("Refer A Friend"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     frame2->setFont(VerdanaFont(8.25));
@@ -202,7 +208,7 @@ frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
         box->installEventFilter(this);
         boxes_[static_cast<std::size_t>(index)] = box;
     }
-    // You on the left, your friend on the right, the message across both; Tab goes the same way.
+    // You on the left, your friend on the right, the message across both.
     form->addWidget(box(ReferralField::Name), 0, 0);
     form->addWidget(box(ReferralField::Email), 1, 0);
     form->addWidget(box(ReferralField::FriendName), 0, 1);
@@ -212,12 +218,10 @@ frmNagScreen2::ReferralForm frmNagScreen2::buildReferralForm() {
         MakeButton(QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"), frame2);
     connect(submit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     form->addWidget(submit, 3, 1, Qt::AlignRight);
-    setTabOrder(box(ReferralField::Name), box(ReferralField::Email));
-    setTabOrder(box(ReferralField::Email), box(ReferralField::FriendName));
-    setTabOrder(box(ReferralField::FriendName), box(ReferralField::FriendEmail));
+    // Tab goes the same way. It takes the controls in the order they were made, so only the
+    // message, made before your friend's boxes, has to be moved behind them.
     setTabOrder(box(ReferralField::FriendEmail), box(ReferralField::Message));
-    setTabOrder(box(ReferralField::Message), submit);
-    return {frame2, submit};
+    return frame2;
 }
 
 void frmNagScreen2::Form_Load() {
@@ -232,8 +236,13 @@ void frmNagScreen2::Form_Load() {
     platform_.keepAboveOthers(this);
 }
 
+// E&xit and every other way of closing the window end the program once: EndProgram closes this
+// window too, and its unload would ask for the end a second time.
 void frmNagScreen2::Form_Unload() {
-    endProgramOnce();
+    if (ending_)
+        return;
+    ending_ = true;
+    EndProgram(platform_);
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent *event) {
@@ -242,15 +251,7 @@ void frmNagScreen2::closeEvent(QCloseEvent *event) {
 }
 
 void frmNagScreen2::cmdClose_Click() {
-    endProgramOnce();
-}
-
-// EndProgram closes this window too, whose unload would ask for it a second time.
-void frmNagScreen2::endProgramOnce() {
-    if (ending_)
-        return;
-    ending_ = true;
-    EndProgram(platform_);
+    Form_Unload();
 }
 
 // The box never stays ticked: ticking it opens the home page and unticks it again.
@@ -263,10 +264,8 @@ void frmNagScreen2::Check1_Click() {
 
 void frmNagScreen2::cmdSubmit_Click() {
     Referral referral;
-    for (int index = 0; index < kReferralFieldCount; ++index) {
-        const auto field = static_cast<ReferralField>(index);
-        referral[field] = boxText(field).trimmed();
-    }
+    for (std::size_t index = 0; index < boxes_.size(); ++index)
+        referral.values[index] = TextOf(boxes_[index]).trimmed();
     const QString refusal = ReferralRefusal(referral);
     if (!refusal.isEmpty()) {
         platform_.showMessage(this, refusal, MessageIcon::Stop, MessageButtons::Ok);
@@ -281,13 +280,13 @@ void frmNagScreen2::cmdSubmit_Click() {
 }
 
 void frmNagScreen2::txtBox_GotFocus(ReferralField field) {
-    if (boxText(field).trimmed() == DesignOf(field).placeholder)
-        setBoxText(field, QString());
+    if (TextOf(box(field)).trimmed() == DesignOf(field).placeholder)
+        SetTextOf(box(field), QString());
 }
 
 void frmNagScreen2::txtBox_LostFocus(ReferralField field) {
-    if (boxText(field).trimmed().isEmpty())
-        setBoxText(field, DesignOf(field).placeholder);
+    if (TextOf(box(field)).trimmed().isEmpty())
+        SetTextOf(box(field), DesignOf(field).placeholder);
 }
 
 bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typed) {
@@ -301,50 +300,28 @@ bool frmNagScreen2::txtEmailBox_KeyPress(ReferralField field, const QString &typ
 
 bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event) {
     const auto watchedBox = std::find(boxes_.begin(), boxes_.end(), watched);
-    if (watchedBox != boxes_.end()) {
-        const auto field = static_cast<ReferralField>(watchedBox - boxes_.begin());
-        switch (event->type()) {
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: {
-            // A message box, a context menu or another program taking the window's activation
-            // leaves the box as it is.
-            if (!MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason()))
-                break;
-            // The placeholder changes once the focus has been reported, while the box is still
-            // the one entered, or still left.
-            const bool entering = event->type() == QEvent::FocusIn;
-            AfterFocusReported(box(field), [this, field, entering] {
-                if (box(field)->hasFocus() != entering)
-                    return;
-                if (entering)
-                    txtBox_GotFocus(field);
-                else
-                    txtBox_LostFocus(field);
-            });
-            break;
-        }
-        case QEvent::KeyPress:
-            if (field == ReferralField::Email || field == ReferralField::FriendEmail)
-                return txtEmailBox_KeyPress(field, static_cast<QKeyEvent *>(event)->text());
-            break;
-        default:
-            break;
-        }
+    if (watchedBox == boxes_.end())
+        return QWidget::eventFilter(watched, event);
+    const auto field = static_cast<ReferralField>(watchedBox - boxes_.begin());
+    const bool entering = event->type() == QEvent::FocusIn;
+    // A message box, a context menu or another program taking the window's activation leaves the
+    // box as it is. Otherwise the placeholder changes once the focus has been reported, while the
+    // box is still the one entered, or still left.
+    if ((entering || event->type() == QEvent::FocusOut) &&
+        MovesBetweenControls(static_cast<QFocusEvent *>(event)->reason())) {
+        AfterFocusReported(box(field), [this, field, entering] {
+            if (box(field)->hasFocus() != entering)
+                return;
+            if (entering)
+                txtBox_GotFocus(field);
+            else
+                txtBox_LostFocus(field);
+        });
     }
+    if (event->type() == QEvent::KeyPress &&
+        (field == ReferralField::Email || field == ReferralField::FriendEmail))
+        return txtEmailBox_KeyPress(field, static_cast<QKeyEvent *>(event)->text());
     return QWidget::eventFilter(watched, event);
-}
-
-QString frmNagScreen2::boxText(ReferralField field) const {
-    if (auto *line = qobject_cast<QLineEdit *>(box(field)))
-        return line->text();
-    return static_cast<QPlainTextEdit *>(box(field))->toPlainText();
-}
-
-void frmNagScreen2::setBoxText(ReferralField field, const QString &text) {
-    if (auto *line = qobject_cast<QLineEdit *>(box(field)))
-        line->setText(text);
-    else
-        static_cast<QPlainTextEdit *>(box(field))->setPlainText(text);
 }
 
 } // namespace vellora

@@ -15,7 +15,6 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLayout;
-class QPushButton;
 
 namespace vellora {
 
@@ -40,14 +39,10 @@ protected:
 
 private:
     // From the top down, as Tab goes: the picture, title and support message; the box pointing
-    // to the maker's other programs; the refer-a-friend form, with its last stop.
+    // to the maker's other programs; the refer-a-friend form.
     QLayout *buildHeading();
     QGroupBox *buildCatalogue();
-    struct ReferralForm {
-        QGroupBox *frame;
-        QPushButton *submit;
-    };
-    ReferralForm buildReferralForm();
+    QGroupBox *buildReferralForm();
     void Form_Load();
     void Form_Unload();
     // GotFocus and LostFocus of each of the five boxes: the placeholder makes way when the box
@@ -56,11 +51,8 @@ private:
     void txtBox_LostFocus(ReferralField field);
     // KeyPress of txtEmail and txtFriendEmail; returns whether the typed text is discarded.
     bool txtEmailBox_KeyPress(ReferralField field, const QString &typed);
-    void endProgramOnce();
 
     QWidget *box(ReferralField field) const { return boxes_[static_cast<std::size_t>(field)]; }
-    QString boxText(ReferralField field) const;
-    void setBoxText(ReferralField field, const QString &text);
 
     Platform &platform_;
     std::array<QWidget *, kReferralFieldCount> boxes_{};
