@@ -20,9 +20,8 @@ double Luminance(const QColor &colour) {
 }
 
 double Contrast(const QColor &a, const QColor &b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 // The light palette the windows were drawn with: Qt's own, which is what they get where the

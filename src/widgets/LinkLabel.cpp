@@ -60,16 +60,11 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event) {
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        emit clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
-    }
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+        return ReadableLabel::keyPressEvent(event);
+    event->accept();
+    emit clicked();
 }
 
 } // namespace vellora

@@ -20,8 +20,8 @@ template <class Step> void AsUnfocusable(QLabel &label, Step step) {
 
 ReadableLabel::ReadableLabel(const QString &text, QWidget *parent)
     : MeasuredLabel(text, parent) {
-    // The text is in place, as plain text with nothing to select or follow, before the label can
-    // take the focus. (Setting the interaction takes the focus policy away, so that comes after.)
+    // Plain text with nothing to select or follow; setting the interaction takes the focus policy
+    // away, so that comes last.
     setTextFormat(Qt::PlainText);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setFocusPolicy(Qt::TabFocus);
