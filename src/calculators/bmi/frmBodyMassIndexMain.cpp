@@ -20,12 +20,12 @@ namespace vellora {
 
 namespace {
 
-// The items of a list: each number from 0 to last, written by the pattern ("%1", ".%1").
-QStringList NumberItems(const QString &pattern, int last) {
+// The items of a list: each number from 0 to last, after the prefix (none, or ".").
+QStringList NumberItems(QLatin1String prefix, int last) {
     QStringList items;
     items.reserve(last + 1);
     for (int value = 0; value <= last; ++value)
-        items.append(pattern.arg(value));
+        items.append(prefix + QString::number(value)); // QString::arg takes far longer
     return items;
 }
 
@@ -165,7 +165,7 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
     area.enterPanel->setObjectName(QString::fromLatin1(design.enterPanel));
     auto *entry = new QGridLayout(area.enterPanel);
 
-    const QStringList tenths = NumberItems(QStringLiteral(".%1"), 9);
+    const QStringList tenths = NumberItems(QLatin1String("."), 9);
     for (std::size_t index = 0; index < area.units.size(); ++index) {
         const UnitDesign &unitDesign = design.units[index];
         Area::Unit &unit = area.units[index];
@@ -180,8 +180,8 @@ QWidget *frmBodyMassIndexMain::buildArea(Area &area, const AreaDesign &design) {
         // Unnamed, a panel inside a panel is read by the outer one's caption.
         unit.panel->setAccessibleName(unit.panel->title());
         auto *lists = new QHBoxLayout(unit.panel);
-        unit.whole = AddList(lists, unitDesign.whole,
-                             NumberItems(QStringLiteral("%1"), unitDesign.lastWhole));
+        unit.whole =
+            AddList(lists, unitDesign.whole, NumberItems(QLatin1String(), unitDesign.lastWhole));
         unit.tenths = AddList(lists, unitDesign.tenths, tenths);
         lists->addStretch(1);
         entry->addWidget(unit.panel, 0, 0, 2, 1);
